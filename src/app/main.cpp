@@ -1,0 +1,31 @@
+// Brackwell: dominoes against the computer. Builds the table on the real window, deals the
+// first hand before the window appears, and runs until the window closes or a score reaches 101.
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
+
+#include "platform/qt/close_watch.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/table_view.h"
+#include "table/game_state.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The table's fonts, by the metric-compatible faces a Debian desktop has.
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    plat::qt::QtServices services(QCoreApplication::applicationDirPath());
+    brackwell::Form1 form(services);
+    plat::qt::TableView view(form.window);
+    services.setWindow(&view);
+    view.setPointerPictures(&services.pointers());
+    view.bindForm();
+    form.Form_Load();
+
+    const QRect screen = view.screen()->availableGeometry();
+    view.move(screen.center() - QPoint(view.width() / 2, view.height() / 2));
+    plat::qt::CloseWatch closeWatch(view, [&form] { form.Form_QueryUnload(); });
+    app.installNativeEventFilter(&closeWatch);
+    view.show();
+    return app.exec();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// A push button with a click and a mouse-move event.
+#include <functional>
+
+#include "control.h"
+#include "mouse.h"
+
+namespace plat {
+
+class PushButton : public Control {
+public:
+    PushButton(std::string name, std::string caption)
+        : Control(Kind::PushButton, Layer::Windowed, std::move(name)), caption_(std::move(caption)) {}
+
+    const std::string& caption() const { return caption_; }
+
+    std::function<void()> onClick;
+    std::function<void(const MouseEvent&)> onMouseMove;
+    void click() { if (onClick) onClick(); }
+    void mouseMove(const MouseEvent& e) { if (onMouseMove) onMouseMove(e); }
+
+private:
+    std::string caption_;
+};
+
+}  // namespace plat

@@ -1,0 +1,22 @@
+#pragma once
+// Qt does not pass the window manager's close request to a window that a modal message box
+// blocks. This filter hears the request itself, so that closing the table ends the program
+// at once even then.
+#include <QAbstractNativeEventFilter>
+#include <QWidget>
+#include <functional>
+
+namespace plat::qt {
+
+class CloseWatch : public QAbstractNativeEventFilter {
+public:
+    CloseWatch(QWidget& window, std::function<void()> onClose);
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    QWidget& window_;
+    std::function<void()> onClose_;
+    quint32 wmProtocols_ = 0, wmDeleteWindow_ = 0;
+};
+
+}  // namespace plat::qt

@@ -1,0 +1,264 @@
+#include "platform/qt/table_view.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QTimer>
+#include <cmath>
+
+#include "platform/check_box.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/picture_box.h"
+#include "platform/push_button.h"
+#include "platform/qt/control_widgets.h"
+#include "platform/shape.h"
+#include "platform/timer.h"
+
+namespace plat::qt {
+
+namespace {
+int px(double v) { return static_cast<int>(std::lround(v)); }
+}  // namespace
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int side : {16, 32, 48, 64}) {
+        QPixmap pm(side, side);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        TilePictures::paintIcon(p, QRectF(0, 0, side, side));
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
+TableView::TableView(Form& form) : form_(form) {
+    setObjectName(QString::fromStdString(form.name()));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    buttonFace_ = palette().color(QPalette::Button);
+    buttonText_ = palette().color(QPalette::ButtonText);
+    resize(px(form.width() / 15.0), px(form.height() / 15.0));
+}
+
+TableView::~TableView() { form_.bind(nullptr); }
+
+void TableView::bindForm() {
+    form_.bind(this);
+    for (Control* c : form_.children()) {
+        if (c->visible()) widgetFor(*c);
+    }
+    for (Timer* t : form_.timers()) timerChanged(*t);
+    applyForm(kLook);
+}
+
+// --- geometry
+
+QRect TableView::toPixels(const Control& c) const {
+    const bool topLevel = c.parent() == static_cast<const Container*>(&form_);
+    const QPointF o = topLevel ? offset_ : QPointF();
+    const int x0 = px(o.x() + c.left() * scale_), y0 = px(o.y() + c.top() * scale_);
+    const int x1 = px(o.x() + (c.left() + c.width()) * scale_), y1 = px(o.y() + (c.top() + c.height()) * scale_);
+    return QRect(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+}
+
+void TableView::resizeEvent(QResizeEvent*) {
+    const double s = std::min(width() / double(form_.width()), height() / double(form_.height()));
+    if (s <= 0) return;
+    const bool zoomed = std::abs(s - scale_) > 1e-9;
+    scale_ = s;
+    offset_ = QPointF((width() - form_.width() * s) / 2, (height() - form_.height() * s) / 2);
+    if (zoomed) {
+        pictures_.clear();
+        haveHandCursor_ = false;
+    }
+    placeAll();
+}
+
+void TableView::placeAll() {
+    for (auto it = widgets_.cbegin(); it != widgets_.cend(); ++it) {
+        auto* c = const_cast<Control*>(it.key());
+        apply(*c, it.value(), kGeometry | kLook);
+    }
+}
+
+// --- colours and pointers
+
+QColor TableView::colour(Colour c) const {
+    if (c == kButtonFace) return buttonFace_;
+    if (c == kButtonText) return buttonText_;
+    if (isSystemColour(c)) return palette().color(QPalette::Window);
+    return QColor::fromRgb(c & 0xffffffu);
+}
+
+void TableView::setButtonFace(const QColor& c) {
+    buttonFace_ = c;
+    placeAll();
+    update();
+}
+
+void TableView::setButtonText(const QColor& c) {
+    buttonText_ = c;
+    placeAll();
+}
+
+QCursor TableView::cursorFor(Picture p) {
+    if (p != kHandCursor) return QCursor(Qt::ArrowCursor);
+    if (!haveHandCursor_) {
+        const int side = std::max(16, px(32 * zoom()));
+        QPixmap pm = pictures_.pixmap(kHandCursor, QSize(side, side), devicePixelRatioF());
+        handCursor_ = QCursor(pm, px(side * 13.5 / 32), px(side * 1.5 / 32));
+        haveHandCursor_ = true;
+    }
+    return handCursor_;
+}
+
+// --- the controls' widgets
+
+QWidget* TableView::widgetFor(Control& c) {
+    if (QWidget* w = widgets_.value(&c)) return w;
+    QWidget* parent = this;
+    if (c.parent() != static_cast<Container*>(&form_)) {
+        auto* box = dynamic_cast<Control*>(c.parent());
+        parent = box ? widgetFor(*box) : nullptr;
+    }
+    if (!parent) return nullptr;
+    QWidget* w = createWidget(c, parent);
+    if (!w) return nullptr;
+    widgets_.insert(&c, w);
+    apply(c, w, kGeometry | kLook | kEnabled | kVisibility);
+    restack(c, w);
+    if (auto* box = dynamic_cast<PictureBox*>(&c)) {
+        for (Control* child : box->children()) {
+            if (child->visible()) widgetFor(*child);
+        }
+    }
+    return w;
+}
+
+// Hidden text boxes and list boxes hold values only and are never drawn.
+QWidget* TableView::createWidget(Control& c, QWidget* parent) {
+    switch (c.kind()) {
+        case Kind::Image: return new ImageWidget(*this, static_cast<Image&>(c), parent);
+        case Kind::Shape: return new ShapeWidget(*this, static_cast<Shape&>(c), parent);
+        case Kind::Label: return new LabelWidget(*this, static_cast<Label&>(c), parent);
+        case Kind::PushButton: return new ButtonWidget(*this, static_cast<PushButton&>(c), parent);
+        case Kind::CheckBox: return new CheckBoxWidget(*this, static_cast<CheckBox&>(c), parent);
+        case Kind::PictureBox: {
+            auto* box = new QWidget(parent);
+            box->setAttribute(Qt::WA_TransparentForMouseEvents);
+            return box;
+        }
+        default: return nullptr;
+    }
+}
+
+void TableView::controlChanged(Control& c, unsigned what) {
+    if (&c == &form_) {
+        applyForm(what);
+        return;
+    }
+    QWidget* w = widgets_.value(&c);
+    if (!w) {
+        if (!c.visible() || !c.loaded()) return;  // drawn once it is first shown
+        widgetFor(c);
+        return;
+    }
+    apply(c, w, what);
+}
+
+void TableView::apply(Control& c, QWidget* w, unsigned what) {
+    if (what & (kGeometry | kLook)) {
+        const QRect r = toPixels(c);
+        auto* label = dynamic_cast<Label*>(&c);
+        if (label && label->autoSize()) {
+            w->move(r.topLeft());
+        } else {
+            w->setGeometry(r);
+        }
+    }
+    if (what & kLook) {
+        if (auto* l = dynamic_cast<LabelWidget*>(w)) l->follow();
+        if (auto* b = dynamic_cast<ButtonWidget*>(w)) b->follow();
+        if (auto* x = dynamic_cast<CheckBoxWidget*>(w)) x->follow();
+        w->setToolTip(QString::fromStdString(c.toolTip()));
+        w->update();
+    }
+    if (what & kEnabled) w->setEnabled(c.enabled());
+    if (what & (kVisibility | kLoaded)) w->setVisible(c.visible() && c.loaded());
+    if (what & kStacking) restack(c, w);
+    if (what & (kGeometry | kLook | kVisibility | kLoaded)) dirty_.insert(w);
+    // "Repaint now" paints only what has changed: a tick that changes nothing paints nothing.
+    if ((what & kRepaintNow) && dirty_.contains(w)) w->repaint();
+}
+
+// Stacks the widget just under the widget of the next control above it, as the form orders them.
+void TableView::restack(Control& c, QWidget* w) {
+    const std::vector<Control*>& order = c.parent()->children();
+    auto it = std::find(order.begin(), order.end(), &c);
+    if (it == order.end()) return;
+    for (++it; it != order.end(); ++it) {
+        if (QWidget* above = widgets_.value(*it)) {
+            w->stackUnder(above);
+            return;
+        }
+    }
+    w->raise();
+}
+
+void TableView::applyForm(unsigned what) {
+    if (!(what & kLook)) return;
+    setWindowTitle(QString::fromStdString(form_.caption()));
+    if (form_.hasProgramIcon() && windowIcon().isNull()) setWindowIcon(programIcon());
+    if (form_.mousePointer() == kPointerCustom && pointers_ && pointers_->contains(form_.mouseIcon())) {
+        setCursor(pointers_->value(form_.mouseIcon()));
+    } else {
+        unsetCursor();
+    }
+    update();
+}
+
+void TableView::timerChanged(Timer& timer) {
+    QTimer* t = timers_.value(&timer);
+    if (!t) {
+        t = new QTimer(this);
+        t->setInterval(timer.interval());
+        connect(t, &QTimer::timeout, this, [&timer] { timer.fire(); });
+        timers_.insert(&timer, t);
+    }
+    if (timer.enabled()) {
+        if (!t->isActive()) t->start();
+    } else {
+        t->stop();
+    }
+}
+
+// --- the window's own events
+
+// The cloth: the form's colour, a little lighter towards the middle.
+void TableView::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    const QColor base = colour(form_.backColour());
+    QRadialGradient cloth(rect().center(), std::max(width(), height()) * 0.7);
+    cloth.setColorAt(0, base.lighter(118));
+    cloth.setColorAt(1, base.darker(112));
+    p.fillRect(e->rect(), cloth);
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* e) {
+    if (form_.onMouseMove) {
+        const QPointF t = (e->position() - offset_) / scale_;
+        form_.onMouseMove({buttonCode(e->buttons()), shiftCode(e->modifiers()), static_cast<float>(t.x()),
+                           static_cast<float>(t.y())});
+    }
+}
+
+void TableView::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    if (form_.onQueryUnload) form_.onQueryUnload();
+}
+
+}  // namespace plat::qt

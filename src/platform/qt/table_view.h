@@ -1,0 +1,85 @@
+#pragma once
+// The window: it draws the table's controls as widgets, scaled from twips to the window's
+// size (the whole table scales with the window, keeping its proportions), runs the table's
+// timers and routes the window's own mouse and close events to the form.
+#include <QColor>
+#include <QCursor>
+#include <QHash>
+#include <QSet>
+#include <QWidget>
+
+#include "platform/control_observer.h"
+#include "platform/form.h"
+#include "platform/qt/tile_pictures.h"
+
+class QIcon;
+class QTimer;
+
+namespace plat::qt {
+
+class TableView : public QWidget, public ControlObserver {
+    Q_OBJECT
+    // The colours that system colours take: the skin sets them.
+    Q_PROPERTY(QColor buttonFace READ buttonFace WRITE setButtonFace)
+    Q_PROPERTY(QColor buttonText READ buttonText WRITE setButtonText)
+
+public:
+    explicit TableView(Form& form);
+    ~TableView() override;
+
+    // Creates the widgets of the visible controls and starts the enabled timers.
+    void bindForm();
+    // The pointer pictures that the program loaded from files, by handle.
+    void setPointerPictures(const QHash<PointerHandle, QCursor>* pointers) { pointers_ = pointers; }
+
+    double pxPerTwip() const { return scale_; }
+    double zoom() const { return scale_ * 15.0; }  // 1.0 at the design size
+    QRect toPixels(const Control& c) const;
+    QColor colour(Colour c) const;
+    TilePictures& pictures() { return pictures_; }
+    QCursor cursorFor(Picture p);
+    QWidget* widgetOf(const Control& c) const { return widgets_.value(&c); }
+    // A widget reports that it has painted what it shows now.
+    void painted(QWidget* w) { dirty_.remove(w); }
+
+    QColor buttonFace() const { return buttonFace_; }
+    void setButtonFace(const QColor& c);
+    QColor buttonText() const { return buttonText_; }
+    void setButtonText(const QColor& c);
+
+    // ControlObserver
+    void controlChanged(Control& control, unsigned what) override;
+    void timerChanged(Timer& timer) override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QWidget* widgetFor(Control& c);
+    QWidget* createWidget(Control& c, QWidget* parent);
+    void apply(Control& c, QWidget* w, unsigned what);
+    void applyForm(unsigned what);
+    void restack(Control& c, QWidget* w);
+    void placeAll();
+    void relayoutFonts();
+
+    Form& form_;
+    TilePictures pictures_;
+    QHash<const Control*, QWidget*> widgets_;
+    QHash<const Timer*, QTimer*> timers_;
+    QSet<QWidget*> dirty_;  // changed since they last painted
+    const QHash<PointerHandle, QCursor>* pointers_ = nullptr;
+    double scale_ = 1.0 / 15.0;
+    QPointF offset_;
+    QColor buttonFace_, buttonText_;
+    QCursor handCursor_;
+    bool haveHandCursor_ = false;
+};
+
+// The program's icon: a standing tile, at the sizes a desktop asks for.
+QIcon programIcon();
+
+}  // namespace plat::qt

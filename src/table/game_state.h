@@ -1,0 +1,135 @@
+#pragma once
+// The game table Form1: its controls, its window-level variables and all of the game's
+// procedures. The procedures are defined in the folder of the part of the game they belong to
+// (table, chain, turns, scoring); they take no arguments and exchange values through the
+// table's fields, as the table's code always has.
+#include <functional>
+#include <string>
+
+#include "chain/chain_layout.h"
+#include "platform/services.h"
+#include "table/event_gate.h"
+#include "table/table_controls.h"
+#include "table/window_vars.h"
+
+namespace brackwell {
+
+inline constexpr char kYourTurn[] = "Status: Your Turn";
+inline constexpr char kComputerTurn[] = "Status: Computer1";
+
+// A tile is in the player's hand while its first half stands at this Top or lower, in the
+// computer's while it stands above kComputerRowMax.
+inline constexpr int kPlayerRowMin = 7650;
+inline constexpr int kComputerRowMax = 1000;
+
+// The application title made from the product name (see table/form_load.cpp).
+std::string applicationTitle(std::string productName);
+
+class Form1 : public TableControls, public WindowVars {
+public:
+    explicit Form1(plat::Services& services);
+
+    // --- table: start-up, window, deal, faces, drag and drop
+    void Form_Load();
+    void Form_QueryUnload();
+    void Form_MouseMove(const plat::MouseEvent& e);
+    void PushButton_MouseMove(const plat::MouseEvent& e);  // all three push buttons
+    void PushButton1_Click();
+    void newGame();
+    void draw();
+    void swap();
+    void showcards();
+    void drawshape();
+    void lcard_MouseDown(int index, const plat::MouseEvent& e);
+    void lcard_MouseMove(int index, const plat::MouseEvent& e);
+    void lcard_MouseUp(int index, const plat::MouseEvent& e);
+
+    // --- chain: placement, the computer's move, the turn tick
+    void domook();
+    void Timer1_Timer();
+
+    // --- turns: counts and packing, the boneyard, the watchdog, status and waiting
+    void variableppmove();
+    void variableccmove();
+    void packhands();
+    void PushButton3_Click();
+    void Timer2_Timer();
+    void getturn();
+    void changetocomputer();
+    void changetoplayer();
+    void Delay(float ms);
+
+    // --- scoring: laying a tile, the end of a hand, the computer-hand look
+    void rotateme();
+    void checkendgame();
+    void PushButton2_Click();
+    void Showcomppic_Click();
+
+    EventGate& gate() { return gate_; }
+    plat::Services& services() { return sys; }
+    // True once a side has emptied its hand, or the boneyard is empty and neither side can
+    // play, or a score has reached the end of the game: nobody moves before the next deal.
+    bool handIsOver() const;
+
+protected:
+    plat::Services& sys;
+
+private:
+    // Where a tile of a hand is; a tile being dragged counts where it was picked up.
+    bool inPlayerHand(int k);
+    bool inComputerHand(int k);
+    int handTop(int k);
+    int matchingHalves(int k);  // halves of tile k equal to an open end
+    int playerMatches();
+    int computerMatches();
+
+    // The placement path of domook.
+    void playerOpens(int t);
+    bool matchAtEnd(End end);
+    void bookPlacedTile(int t);
+    // The computer's part of domook: its opening, its choice with draws and passes, its flight.
+    bool computerOpens();            // false: no tile of its hand was found
+    bool computerChoosesAndFlies();  // false: the computer passes
+    void chooseComputerTile();
+    void aimAt(int dropTop, const plat::Shape& slot);
+    void flyCover();
+    // The draw's parts.
+    void takeIntoHand(int t, bool computer);
+    void slidePreview(int targetLeft, bool computer);
+    // The watchdog's parts.
+    void settleHandIfOver();
+    void passIfBlocked();
+    // The score lines of the end-of-hand message.
+    std::string computerScoreLine() const;
+    std::string playerScoreLine() const;
+
+    // Runs a trapping procedure's body: a failure is reported under the procedure's name and
+    // the procedure is left.
+    template <typename Body>
+    void trapped(const char* procedure, Body&& body);
+    void reportFailure(const char* procedure, const plat::AppFailure& failure);
+
+    // Every event of the table enters here (see table/events.cpp).
+    void wireEvents();
+    void dispatch(const char* handler, const std::function<void()>& h);
+    void onNewGameClicked();
+    void onGetCardClicked();
+    void onTimer1();
+    void onTimer2();
+    bool acceptsTilePress() const;
+    void sendTileHome(int k);
+    void endStaleDrag();
+
+    EventGate gate_;
+};
+
+template <typename Body>
+void Form1::trapped(const char* procedure, Body&& body) {
+    try {
+        body();
+    } catch (const plat::AppFailure& failure) {
+        reportFailure(procedure, failure);
+    }
+}
+
+}  // namespace brackwell

@@ -1,0 +1,137 @@
+// Starting a hand: "New Game" clears the last hand and passes the opening to the other side;
+// the deal creates the 28 tiles, lays out boneyard and hands and shuffles the pip pairs.
+#include <array>
+
+#include "platform/numeric_text.h"
+#include "table/game_state.h"
+
+namespace brackwell {
+
+using plat::ival;
+using plat::str;
+
+namespace {
+
+constexpr int kHandGap = 80, kBoneyardGap = 30;
+
+// The double-six set, smaller count first.
+constexpr std::array<const char*, 28> kPairs = {"00", "01", "02", "03", "04", "05", "06", "11", "12", "13",
+                                                "14", "15", "16", "22", "23", "24", "25", "26", "33", "34",
+                                                "35", "36", "44", "45", "46", "55", "56", "66"};
+}  // namespace
+
+void Form1::PushButton1_Click() {
+    trapped("PushButton1_Click", [&] {
+        auto dealing = gate_.hold(Activity::Deal);
+        for (int k = 1; k <= kTiles; ++k) {
+            if (lcard.isLoaded(k)) lcard.unload(k);
+            if (rcard.isLoaded(k)) rcard.unload(k);
+        }
+        lblStatusBar.setCaption("");
+        for (int i = 0; i <= 2; ++i) first(i).setCaption("0");
+        drawshape();
+        cd.setCaption("0");
+        cu.setCaption("0");
+        csc.setCaption("00");
+        psc.setCaption("00");
+        pull.setText("0");
+        ccsc.setCaption(compscore.caption());
+        ppsc.setCaption(playerscore.caption());
+        mturn.setText(ival(mturn.text()) == 1 ? "2" : "1");
+        newGame();
+    });
+}
+
+void Form1::newGame() {
+    trapped("newGame", [&] {
+        auto dealing = gate_.hold(Activity::Deal);
+        cno.setText("7");
+        pno.setText("7");
+        compDrawn = 0;
+        playerDrawn = 0;
+        pull.setText("0");
+        Timer2.setEnabled(true);
+        drawshape();
+        for (int k = 1; k <= kTiles; ++k) {
+            lcard.load(k);
+            rcard.load(k);
+            lcard(k).setVisible(true);
+            rcard(k).setVisible(true);
+        }
+        // Entries beyond this hand's tiles would otherwise name tiles of an earlier hand, and a
+        // look at the computer's hand before its first count would show boneyard tiles.
+        compTiles.fill(0);
+        playerTiles.fill(0);
+        List1.clear();
+        for (int k = 1; k <= 14; ++k) {  // the boneyard column, lying
+            rcard(k).setTop(650 + (lcard(k).width() + kBoneyardGap) * k);
+            rcard(k).setLeft(120);
+            lcard(k).setTop(650 + (rcard(k).width() + kBoneyardGap) * k);
+            lcard(k).setLeft(540);
+            tileLie(k) = 2;
+        }
+        for (int k = 15; k <= 21; ++k) {  // the computer's hand, standing
+            lcard(k).setLeft(1350 + (lcard(k).width() + kHandGap) * (k - 14));
+            lcard(k).setTop(60);
+            rcard(k).setLeft(1350 + (rcard(k).width() + kHandGap) * (k - 14));
+            rcard(k).setTop(480);
+            tileLie(k) = 1;
+            compTiles(k - 14) = k;
+            List1.addItem(str(compTiles(k - 14)));
+        }
+        for (int k = 22; k <= 28; ++k) {  // the player's hand, standing
+            lcard(k).setLeft(1350 + (lcard(k).width() + kHandGap) * (k - 21));
+            lcard(k).setTop(7675);
+            rcard(k).setLeft(1350 + (rcard(k).width() + kHandGap) * (k - 21));
+            rcard(k).setTop(8095);
+            tileLie(k) = 1;
+            playerTiles(k - 21) = k;
+        }
+        lcard(0).setVisible(false);
+        rcard(0).setVisible(false);
+        draw();
+        if (mturn.text() == "1") {
+            lStatus.setCaption(kYourTurn);
+        } else if (mturn.text() == "2") {
+            lStatus.setCaption(kComputerTurn);
+        }
+    });
+}
+
+void Form1::draw() {
+    for (int k = 1; k <= kTiles; ++k) {
+        const char* s = kPairs[static_cast<std::size_t>(k - 1)];
+        lcard(k).setTag(std::string(1, s[0]));
+        rcard(k).setTag(std::string(1, s[1]));
+    }
+    swap();
+}
+
+// Twenty-eight random transpositions of the pip pairs, with replacement; the tile images stay
+// where the deal put them.
+void Form1::swap() {
+    trapped("swap", [&] {
+        sys.randomize();
+        for (int n = 0; n < kTiles; ++n) {
+            const int a = static_cast<int>(kTiles * sys.rnd()) + 1;
+            const int b = static_cast<int>(kTiles * sys.rnd()) + 1;
+            std::string la = lcard(a).tag(), ra = rcard(a).tag();
+            lcard(a).setTag(lcard(b).tag());
+            rcard(a).setTag(rcard(b).tag());
+            lcard(b).setTag(std::move(la));
+            rcard(b).setTag(std::move(ra));
+        }
+        for (int k = 1; k <= kTiles; ++k) {
+            Text1.setText(str(k));
+            showcards();
+        }
+        for (int k = 15; k <= 21; ++k) {
+            csc.setCaption(str(ival(lcard(k).tag()) + ival(csc.caption()) + ival(rcard(k).tag())));
+        }
+        for (int k = 22; k <= 28; ++k) {
+            psc.setCaption(str(ival(lcard(k).tag()) + ival(psc.caption()) + ival(rcard(k).tag())));
+        }
+    });
+}
+
+}  // namespace brackwell
