@@ -62,9 +62,11 @@ void Form1::onNewGameClicked() {
     PushButton1_Click();
 }
 
+// A press with the boneyard empty takes nothing, and would only put the watchdog's next tick
+// off by another interval (the draw switches it off and on): it is not carried out.
 void Form1::onGetCardClicked() {
     if (gate_.busy() || gate_.dragTile() != 0 || handIsOver()) return;
-    if (lStatus.caption() != kYourTurn) return;
+    if (lStatus.caption() != kYourTurn || boneyardEmpty()) return;
     PushButton3_Click();
 }
 

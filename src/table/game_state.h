@@ -70,6 +70,7 @@ public:
     // True once a side has emptied its hand, or the boneyard is empty and neither side can
     // play, or a score has reached the end of the game: nobody moves before the next deal.
     bool handIsOver() const;
+    bool boneyardEmpty() const;  // all 14 tiles of the boneyard have been taken
 
 protected:
     plat::Services& sys;

@@ -13,10 +13,11 @@ constexpr int kGameOverScore = 101;
 constexpr int kPlayerRowTop = 7500;
 }  // namespace
 
+bool Form1::boneyardEmpty() const { return ival(pull.text()) >= kBoneyardSize; }
+
 bool Form1::handIsOver() const {
     const bool emptied = ival(cno.text()) == 0 || ival(pno.text()) == 0;
-    const bool blocked =
-        ival(pull.text()) == kBoneyardSize && ival(AvPmove.text()) == 0 && ival(AvCmove.text()) == 0;
+    const bool blocked = boneyardEmpty() && ival(AvPmove.text()) == 0 && ival(AvCmove.text()) == 0;
     const bool gameOver =
         ival(compscore.caption()) >= kGameOverScore || ival(playerscore.caption()) >= kGameOverScore;
     return handOver == 1 || emptied || blocked || gameOver;
@@ -50,14 +51,13 @@ void Form1::settleHandIfOver() {
 }
 
 void Form1::passIfBlocked() {
-    const bool exhausted = ival(pull.text()) == kBoneyardSize;
-    if (lStatus.caption() == kYourTurn && exhausted && ival(AvPmove.text()) == 0) {
+    if (lStatus.caption() == kYourTurn && boneyardEmpty() && ival(AvPmove.text()) == 0) {
         auto passing = gate_.hold(Activity::Pass);
         sys.msgBox("Player Has No Cards To Move\r\n Player Will Give The Turn To Computer\r\n Computer Can Play Now ");
         getturn();
         changetocomputer();
     }
-    if (lStatus.caption() == kComputerTurn && ival(pull.text()) == kBoneyardSize && ival(AvCmove.text()) == 0) {
+    if (lStatus.caption() == kComputerTurn && boneyardEmpty() && ival(AvCmove.text()) == 0) {
         auto passing = gate_.hold(Activity::Pass);
         sys.msgBox("Computer Has No Cards To Move\r\n Computer Will Give The Turn To Player\r\n Player Can Play Now ");
         getturn();
