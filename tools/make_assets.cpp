@@ -28,6 +28,7 @@ QImage handCursor() {
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QString runtime = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("runtime");
-    const bool ok = writeFile(runtime + "/HAND-M.CUR", plat::qt::writeCursorFile(handCursor(), QPoint(13, 1)));
+    const bool ok =
+        writeFile(runtime + "/HAND-M.CUR", plat::qt::writeCursorFile(handCursor(), QPoint(13, 1)));
     return ok ? 0 : 1;
 }

@@ -12,8 +12,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The table's fonts, by the metric-compatible faces a Debian desktop has.
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     plat::qt::QtServices services(QCoreApplication::applicationDirPath());
     brackwell::Form1 form(services);
     plat::qt::TableView view(form.window);

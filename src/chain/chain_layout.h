@@ -22,6 +22,7 @@ enum class End { None = 0, Right = 1, Left = 2 };
 End endAt(int x, int y);
 
 // Where the computer puts its chosen tile so that the placement finds the end it chose.
-constexpr int kComputerDropLeft = 3000, kComputerDropTopLeftEnd = 2000, kComputerDropTopRightEnd = 5000;
+constexpr int kComputerDropLeft = 3000, kComputerDropTopLeftEnd = 2000,
+              kComputerDropTopRightEnd = 5000;
 
 }  // namespace brackwell

@@ -23,10 +23,20 @@ struct MatchRow {
 };
 
 constexpr std::array<MatchRow, 6> kRightRows = {{
-    {2, true, 4}, {2, false, 2}, {1, true, 1}, {1, false, 3}, {4, true, 2}, {4, false, 4},
+    {2, true, 4},
+    {2, false, 2},
+    {1, true, 1},
+    {1, false, 3},
+    {4, true, 2},
+    {4, false, 4},
 }};
 constexpr std::array<MatchRow, 6> kLeftRows = {{
-    {2, true, 2}, {2, false, 4}, {1, true, 3}, {1, false, 1}, {4, true, 4}, {4, false, 2},
+    {2, true, 2},
+    {2, false, 4},
+    {1, true, 3},
+    {1, false, 1},
+    {4, true, 4},
+    {4, false, 2},
 }};
 
 }  // namespace

@@ -11,12 +11,13 @@ namespace plat {
 using Where = std::source_location;
 
 class AppFailure : public std::runtime_error {
-public:
-    AppFailure(const std::string& description, Where where) : std::runtime_error(description), where_(where) {}
+  public:
+    AppFailure(const std::string& description, Where where)
+        : std::runtime_error(description), where_(where) {}
     const Where& where() const { return where_; }
     std::string description() const { return what(); }
 
-private:
+  private:
     Where where_;
 };
 

@@ -8,7 +8,7 @@
 namespace plat {
 
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(std::string name, std::string caption)
         : Control(Kind::CheckBox, Layer::Windowed, std::move(name)), caption_(std::move(caption)) {}
 
@@ -19,7 +19,7 @@ public:
 
     std::function<void()> onClick;
 
-private:
+  private:
     std::string caption_;
     int value_ = 0;
 };

@@ -8,7 +8,7 @@
 namespace plat {
 
 class Container {
-public:
+  public:
     virtual ~Container() = default;
     void add(Control& child);  // on top of its layer
     void remove(Control& child);
@@ -20,7 +20,7 @@ public:
 
     virtual ControlObserver* boundObserver() const = 0;
 
-private:
+  private:
     std::size_t layerEnd(Layer layer) const;
     std::size_t layerBegin(Layer layer) const;
     std::vector<Control*> children_;

@@ -44,7 +44,9 @@ void Control::zOrder(ZOrder position) {
     }
 }
 
-ControlObserver* Control::observer() const { return parent_ ? parent_->boundObserver() : nullptr; }
+ControlObserver* Control::observer() const {
+    return parent_ ? parent_->boundObserver() : nullptr;
+}
 
 void Control::notify(unsigned what) {
     if (ControlObserver* o = observer()) o->controlChanged(*this, what);

@@ -28,7 +28,7 @@ enum Change : unsigned {
 };
 
 class Control {
-public:
+  public:
     Control(Kind kind, Layer layer, std::string name, int index = -1);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -79,13 +79,13 @@ public:
     // Which observer hears of this control's changes: the one bound to its outermost container.
     virtual ControlObserver* observer() const;
 
-protected:
+  protected:
     void notify(unsigned what);
     // Copies the design properties of another element of the same array (not its place in the
     // stacking order, not its parent).
     void copyBaseFrom(const Control& other);
 
-private:
+  private:
     friend class Container;
     Kind kind_;
     Layer layer_;

@@ -17,7 +17,7 @@ enum class Elements { DesignTime, RunTime };
 
 template <typename T>
 class ControlArray {
-public:
+  public:
     template <typename Make>
     ControlArray(Container& parent, int lastIndex, Elements kind, Make make) : parent_(parent) {
         for (int i = 0; i <= lastIndex; ++i) {
@@ -62,7 +62,7 @@ public:
     // Any element, loaded or not, for backends that draw them.
     T& element(int k) { return *elements_[index(k)]; }
 
-private:
+  private:
     static std::size_t index(int k) { return static_cast<std::size_t>(k); }
     [[noreturn]] static void fail(int k, Where where) {
         throw AppFailure("Control array element '" + std::to_string(k) + "' doesn't exist", where);

@@ -7,7 +7,7 @@ class Control;
 class Timer;
 
 class ControlObserver {
-public:
+  public:
     virtual ~ControlObserver() = default;
     virtual void controlChanged(Control& control, unsigned what) = 0;  // what: Change bits
     virtual void timerChanged(Timer& timer) = 0;

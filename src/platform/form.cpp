@@ -41,7 +41,8 @@ void Form::setMouseIcon(PointerHandle h) {
 
 void Form::bind(ControlObserver* observer) {
     observer_ = observer;
-    for (Timer* t : timers_) t->bind(observer);
+    for (Timer* t : timers_)
+        t->bind(observer);
 }
 
 }  // namespace plat

@@ -19,7 +19,7 @@ class Timer;
 using PointerHandle = int;
 
 class Form : public Control, public Container {
-public:
+  public:
     Form(std::string name, int clientWidth, int clientHeight);
 
     const std::string& caption() const { return caption_; }
@@ -44,7 +44,7 @@ public:
     ControlObserver* boundObserver() const override { return observer_; }
     ControlObserver* observer() const override { return observer_; }
 
-private:
+  private:
     std::string caption_;
     bool programIcon_ = false;
     Colour backColour_ = kButtonFace;

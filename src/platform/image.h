@@ -10,10 +10,11 @@
 namespace plat {
 
 class Image : public Control {
-public:
+  public:
     using MouseHandler = std::function<void(int index, const MouseEvent&)>;
 
-    Image(std::string name, int index = -1) : Control(Kind::Image, Layer::Lightweight, std::move(name), index) {}
+    Image(std::string name, int index = -1)
+        : Control(Kind::Image, Layer::Lightweight, std::move(name), index) {}
 
     Picture picture() const { return picture_; }
     void setPicture(Picture p);
@@ -22,14 +23,20 @@ public:
     void setPointerPicture(Picture p) { pointerPicture_ = p; }
 
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
-    void mouseDown(const MouseEvent& e) { if (onMouseDown) onMouseDown(index(), e); }
-    void mouseMove(const MouseEvent& e) { if (onMouseMove) onMouseMove(index(), e); }
-    void mouseUp(const MouseEvent& e) { if (onMouseUp) onMouseUp(index(), e); }
+    void mouseDown(const MouseEvent& e) {
+        if (onMouseDown) onMouseDown(index(), e);
+    }
+    void mouseMove(const MouseEvent& e) {
+        if (onMouseMove) onMouseMove(index(), e);
+    }
+    void mouseUp(const MouseEvent& e) {
+        if (onMouseUp) onMouseUp(index(), e);
+    }
     bool hasMouseHandlers() const { return onMouseDown || onMouseMove || onMouseUp; }
 
     void copyFrom(const Image& design);
 
-private:
+  private:
     Picture picture_ = kNoPicture;
     Picture pointerPicture_ = kNoPicture;
 };

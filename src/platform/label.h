@@ -9,9 +9,10 @@ namespace plat {
 enum class Align { Left, Centre, Right };
 
 class Label : public Control {
-public:
+  public:
     Label(std::string name, std::string caption = {}, int index = -1)
-        : Control(Kind::Label, Layer::Lightweight, std::move(name), index), caption_(std::move(caption)) {}
+        : Control(Kind::Label, Layer::Lightweight, std::move(name), index),
+          caption_(std::move(caption)) {}
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string c);
@@ -28,7 +29,7 @@ public:
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool a);
 
-private:
+  private:
     std::string caption_;
     Font font_;
     Colour foreColour_ = kButtonText;

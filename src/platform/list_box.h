@@ -9,7 +9,7 @@
 namespace plat {
 
 class ListBox : public Control {
-public:
+  public:
     explicit ListBox(std::string name) : Control(Kind::ListBox, Layer::Windowed, std::move(name)) {}
 
     void addItem(std::string item) { items_.push_back(std::move(item)); }
@@ -19,7 +19,7 @@ public:
     const std::string& list(int i, Where where = Where::current()) const;
     const std::vector<std::string>& items() const { return items_; }
 
-private:
+  private:
     std::vector<std::string> items_;
 };
 

@@ -7,8 +7,12 @@
 namespace plat {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Collects sign, digits and one decimal point, skipping blanks anywhere, up to the first
 // character that cannot continue the number.
@@ -38,9 +42,13 @@ double val(std::string_view text) {
     return number.empty() ? 0.0 : std::strtod(number.c_str(), nullptr);
 }
 
-long long roundHalfEven(double v) { return static_cast<long long>(std::nearbyint(v)); }
+long long roundHalfEven(double v) {
+    return static_cast<long long>(std::nearbyint(v));
+}
 
-long long ival(std::string_view text) { return roundHalfEven(val(text)); }
+long long ival(std::string_view text) {
+    return roundHalfEven(val(text));
+}
 
 int toInt16(std::string_view text, Where where) {
     if (leadingNumber(text).empty()) throw AppFailure("Type mismatch", where);
@@ -53,7 +61,8 @@ int toInt16(std::string_view text, Where where) {
 
 std::string formatNumber(long long value, int digits) {
     std::string s = std::to_string(value < 0 ? -value : value);
-    if (static_cast<int>(s.size()) < digits) s.insert(0, static_cast<std::size_t>(digits) - s.size(), '0');
+    if (static_cast<int>(s.size()) < digits)
+        s.insert(0, static_cast<std::size_t>(digits) - s.size(), '0');
     return value < 0 ? "-" + s : s;
 }
 

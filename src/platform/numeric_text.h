@@ -23,7 +23,9 @@ int toInt16(std::string_view text, Where where = Where::current());
 std::string formatNumber(long long value, int digits);
 
 // Plain decimal text.
-inline std::string str(long long value) { return std::to_string(value); }
+inline std::string str(long long value) {
+    return std::to_string(value);
+}
 
 // Nearest whole number, an exact half going to the even neighbour.
 long long roundHalfEven(double v);

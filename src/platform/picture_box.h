@@ -6,7 +6,7 @@
 namespace plat {
 
 class PictureBox : public Control, public Container {
-public:
+  public:
     PictureBox(std::string name, int index = -1)
         : Control(Kind::PictureBox, Layer::Windowed, std::move(name), index) {}
 

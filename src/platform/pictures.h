@@ -13,8 +13,14 @@ constexpr Picture kHandCursor = 9;
 constexpr Picture kTurnedOffset = 9;  // 10..16: faces turned a quarter
 constexpr Picture kPictureCount = 16;
 
-constexpr bool isFace(Picture p) { return (p >= 1 && p <= 7) || (p >= 10 && p <= 16); }
-constexpr bool isTurnedFace(Picture p) { return p >= 10 && p <= 16; }
-constexpr int facePips(Picture p) { return isTurnedFace(p) ? p - 10 : p - 1; }
+constexpr bool isFace(Picture p) {
+    return (p >= 1 && p <= 7) || (p >= 10 && p <= 16);
+}
+constexpr bool isTurnedFace(Picture p) {
+    return p >= 10 && p <= 16;
+}
+constexpr int facePips(Picture p) {
+    return isTurnedFace(p) ? p - 10 : p - 1;
+}
 
 }  // namespace plat

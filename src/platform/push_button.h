@@ -8,18 +8,23 @@
 namespace plat {
 
 class PushButton : public Control {
-public:
+  public:
     PushButton(std::string name, std::string caption)
-        : Control(Kind::PushButton, Layer::Windowed, std::move(name)), caption_(std::move(caption)) {}
+        : Control(Kind::PushButton, Layer::Windowed, std::move(name)),
+          caption_(std::move(caption)) {}
 
     const std::string& caption() const { return caption_; }
 
     std::function<void()> onClick;
     std::function<void(const MouseEvent&)> onMouseMove;
-    void click() { if (onClick) onClick(); }
-    void mouseMove(const MouseEvent& e) { if (onMouseMove) onMouseMove(e); }
+    void click() {
+        if (onClick) onClick();
+    }
+    void mouseMove(const MouseEvent& e) {
+        if (onMouseMove) onMouseMove(e);
+    }
 
-private:
+  private:
     std::string caption_;
 };
 

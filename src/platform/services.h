@@ -16,7 +16,7 @@ constexpr int kMsgExclamation = 48;
 constexpr int kSoundAsync = 1;
 
 class Services {
-public:
+  public:
     virtual ~Services() = default;
 
     // Runs the events that are pending, then returns.
@@ -41,12 +41,15 @@ public:
     // The file's name when it exists as a plain file, else the empty text.
     virtual std::string dir(const std::string& path, Where where = Where::current()) = 0;
     // The file's modification time, or nothing when it cannot be asked (a missing file).
-    virtual std::optional<std::int64_t> fileDateTime(const std::string& path, Where where = Where::current()) = 0;
+    virtual std::optional<std::int64_t> fileDateTime(const std::string& path,
+                                                     Where where = Where::current()) = 0;
     // Loads a pointer picture; nothing when the file holds no picture it can read.
-    virtual std::optional<PointerHandle> loadPointer(const std::string& path, Where where = Where::current()) = 0;
+    virtual std::optional<PointerHandle> loadPointer(const std::string& path,
+                                                     Where where = Where::current()) = 0;
     // Loads a skin file and applies it to the window; false when the file holds no skin it can
     // read (the window then keeps its look).
-    virtual bool applySkin(const SkinSettings& skin, Form& window, Where where = Where::current()) = 0;
+    virtual bool applySkin(const SkinSettings& skin, Form& window,
+                           Where where = Where::current()) = 0;
 
     virtual std::string productName() const = 0;
     virtual void setAppTitle(const std::string& title) = 0;

@@ -7,8 +7,9 @@
 namespace plat {
 
 class Shape : public Control {
-public:
-    Shape(std::string name, int index = -1) : Control(Kind::Shape, Layer::Lightweight, std::move(name), index) {}
+  public:
+    Shape(std::string name, int index = -1)
+        : Control(Kind::Shape, Layer::Lightweight, std::move(name), index) {}
 
     int borderWidth() const { return borderWidth_; }
     void setBorderWidth(int w);
@@ -19,7 +20,7 @@ public:
     bool filled() const { return filled_; }
     void setFilled(bool f);
 
-private:
+  private:
     int borderWidth_ = 1;
     Colour borderColour_ = rgb(0, 0, 0);
     Colour fillColour_ = rgb(0, 0, 0);

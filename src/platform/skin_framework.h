@@ -17,7 +17,7 @@ class Services;
 class Form;
 
 class SkinFramework {
-public:
+  public:
     void loadSkin(std::string path, const std::string& /*ini*/) { settings.file = std::move(path); }
     SkinSettings settings;
 };

@@ -5,7 +5,7 @@
 namespace plat {
 
 class TextBox : public Control {
-public:
+  public:
     TextBox(std::string name, std::string text = {})
         : Control(Kind::TextBox, Layer::Windowed, std::move(name)), text_(std::move(text)) {}
 
@@ -16,7 +16,7 @@ public:
         notify(kLook);
     }
 
-private:
+  private:
     std::string text_;
 };
 

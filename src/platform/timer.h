@@ -10,7 +10,7 @@ namespace plat {
 class ControlObserver;
 
 class Timer {
-public:
+  public:
     Timer(std::string name, int intervalMs) : name_(std::move(name)), interval_(intervalMs) {}
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
@@ -27,7 +27,7 @@ public:
 
     void bind(ControlObserver* observer) { observer_ = observer; }
 
-private:
+  private:
     std::string name_;
     int interval_;
     bool enabled_ = true;

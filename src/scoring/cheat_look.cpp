@@ -17,7 +17,8 @@ void Form1::Showcomppic_Click() {
     for (int i = 0; i < List1.listCount(); ++i) {
         const int k = static_cast<int>(plat::ival(List1.list(i)));
         for (plat::Image* half : {&lcard(k), &rcard(k)}) {
-            half->setPicture(faceUp ? static_cast<plat::Picture>(plat::ival(half->tag())) + plat::kFaceBase
+            half->setPicture(faceUp ? static_cast<plat::Picture>(plat::ival(half->tag())) +
+                                          plat::kFaceBase
                                     : plat::kTileBack);
         }
     }

@@ -12,7 +12,9 @@ using plat::ival;
 namespace {
 constexpr int kGameOverScore = 101;
 
-std::string fmt(const plat::Label& l) { return formatNumber(ival(l.caption()), 3); }
+std::string fmt(const plat::Label& l) {
+    return formatNumber(ival(l.caption()), 3);
+}
 }  // namespace
 
 std::string Form1::computerScoreLine() const {

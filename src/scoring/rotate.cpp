@@ -27,16 +27,20 @@ void Form1::rotateme() {
     const auto y = [&] { return static_cast<int>(ival(Label7.caption())); };
     switch (t) {
         case 1:  // standing, first half above
-            upper.setLeft(x()), upper.setTop(y()), lower.setLeft(x()), lower.setTop(y() + kHalfPitch);
+            upper.setLeft(x()), upper.setTop(y()), lower.setLeft(x()),
+                lower.setTop(y() + kHalfPitch);
             break;
         case 2:  // lying, first half on the right
-            upper.setLeft(x() + kHalfPitch), upper.setTop(y()), lower.setLeft(x()), lower.setTop(y());
+            upper.setLeft(x() + kHalfPitch), upper.setTop(y()), lower.setLeft(x()),
+                lower.setTop(y());
             break;
         case 3:  // standing, first half below
-            upper.setLeft(x()), upper.setTop(y() + kHalfPitch), lower.setLeft(x()), lower.setTop(y());
+            upper.setLeft(x()), upper.setTop(y() + kHalfPitch), lower.setLeft(x()),
+                lower.setTop(y());
             break;
         default:  // 4: lying, first half on the left
-            upper.setLeft(x()), upper.setTop(y()), lower.setLeft(x() + kHalfPitch), lower.setTop(y());
+            upper.setLeft(x()), upper.setTop(y()), lower.setLeft(x() + kHalfPitch),
+                lower.setTop(y());
             break;
     }
     getturn();

@@ -7,6 +7,7 @@ namespace brackwell {
 inline constexpr char kSupportAddress[] = "support@brackwell.example";
 inline constexpr char kApplicationErrorTitle[] = "Application Error";
 
-std::string applicationErrorText(const std::string& description, const std::string& procedure, int line);
+std::string applicationErrorText(const std::string& description, const std::string& procedure,
+                                 int line);
 
 }  // namespace brackwell

@@ -15,16 +15,16 @@ enum class Activity {
 };
 
 class EventGate {
-public:
+  public:
     // Marks an activity as running for the scope's lifetime.
     class Scope {
-    public:
+      public:
         Scope(EventGate& gate, Activity a) : gate_(gate), a_(a) { ++gate_.running_[index(a_)]; }
         ~Scope() { --gate_.running_[index(a_)]; }
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
 
-    private:
+      private:
         EventGate& gate_;
         Activity a_;
     };
@@ -52,7 +52,7 @@ public:
     int dragTile() const { return dragTile_; }
     void setDragTile(int k) { dragTile_ = k; }
 
-private:
+  private:
     static int index(Activity a) { return static_cast<int>(a); }
     int running_[static_cast<int>(Activity::kCount)] = {};
     bool newGameDeferred_ = false;

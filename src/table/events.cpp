@@ -6,7 +6,9 @@
 
 namespace brackwell {
 
-Form1::Form1(plat::Services& services) : sys(services) { wireEvents(); }
+Form1::Form1(plat::Services& services) : sys(services) {
+    wireEvents();
+}
 
 void Form1::wireEvents() {
     window.onMouseMove = [this](const plat::MouseEvent& e) {

@@ -15,7 +15,8 @@ constexpr std::size_t kTitleMax = 40;
 std::string applicationTitle(std::string name) {
     std::size_t blank = name.rfind(' ');
     if (blank != std::string::npos) name.erase(blank);
-    while (name.size() > kTitleMax && (blank = name.rfind(' ')) != std::string::npos) name.erase(blank);
+    while (name.size() > kTitleMax && (blank = name.rfind(' ')) != std::string::npos)
+        name.erase(blank);
     return name;
 }
 
@@ -25,7 +26,8 @@ void Form1::Form_Load() {
         if (!sys.dir(skin).empty()) {
             window.setBackColour(plat::kButtonFace);
             for (plat::Control* c : window.children()) {
-                if (auto* label = dynamic_cast<plat::Label*>(c)) label->setBackColour(plat::kButtonFace);
+                if (auto* label = dynamic_cast<plat::Label*>(c))
+                    label->setBackColour(plat::kButtonFace);
             }
             SkinFramework1.loadSkin(skin, "");
             SkinFramework1.settings.options |= plat::kSkinChildControls;
@@ -50,11 +52,13 @@ void Form1::Form_QueryUnload() {
 }
 
 void Form1::Form_MouseMove(const plat::MouseEvent&) {
-    if (window.mousePointer() != plat::kPointerHourglass) window.setMousePointer(plat::kPointerDefault);
+    if (window.mousePointer() != plat::kPointerHourglass)
+        window.setMousePointer(plat::kPointerDefault);
 }
 
 void Form1::PushButton_MouseMove(const plat::MouseEvent&) {
-    if (window.mousePointer() != plat::kPointerHourglass) window.setMousePointer(plat::kPointerCustom);
+    if (window.mousePointer() != plat::kPointerHourglass)
+        window.setMousePointer(plat::kPointerCustom);
 }
 
 }  // namespace brackwell

@@ -26,7 +26,7 @@ inline constexpr int kComputerRowMax = 1000;
 std::string applicationTitle(std::string productName);
 
 class Form1 : public TableControls, public WindowVars {
-public:
+  public:
     explicit Form1(plat::Services& services);
 
     // --- table: start-up, window, deal, faces, drag and drop
@@ -72,10 +72,10 @@ public:
     bool handIsOver() const;
     bool boneyardEmpty() const;  // all 14 tiles of the boneyard have been taken
 
-protected:
+  protected:
     plat::Services& sys;
 
-private:
+  private:
     // Where a tile of a hand is; a tile being dragged counts where it was picked up.
     bool inPlayerHand(int k);
     bool inComputerHand(int k);

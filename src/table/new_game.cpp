@@ -15,9 +15,9 @@ namespace {
 constexpr int kHandGap = 80, kBoneyardGap = 30;
 
 // The double-six set, smaller count first.
-constexpr std::array<const char*, 28> kPairs = {"00", "01", "02", "03", "04", "05", "06", "11", "12", "13",
-                                                "14", "15", "16", "22", "23", "24", "25", "26", "33", "34",
-                                                "35", "36", "44", "45", "46", "55", "56", "66"};
+constexpr std::array<const char*, 28> kPairs = {
+    "00", "01", "02", "03", "04", "05", "06", "11", "12", "13", "14", "15", "16", "22",
+    "23", "24", "25", "26", "33", "34", "35", "36", "44", "45", "46", "55", "56", "66"};
 }  // namespace
 
 void Form1::PushButton1_Click() {
@@ -28,7 +28,8 @@ void Form1::PushButton1_Click() {
             if (rcard.isLoaded(k)) rcard.unload(k);
         }
         lblStatusBar.setCaption("");
-        for (int i = 0; i <= 2; ++i) first(i).setCaption("0");
+        for (int i = 0; i <= 2; ++i)
+            first(i).setCaption("0");
         drawshape();
         cd.setCaption("0");
         cu.setCaption("0");

@@ -21,7 +21,8 @@ void hide(plat::Control& c, const char* toolTip = "") {
     c.setToolTip(toolTip);
 }
 
-void place(plat::Label& l, int left, int top, int width, int height, Font font, Align align = Align::Left) {
+void place(plat::Label& l, int left, int top, int width, int height, Font font,
+           Align align = Align::Left) {
     l.move(left, top, width, height);
     l.setFont(std::move(font));
     l.setAlignment(align);
@@ -40,9 +41,12 @@ std::unique_ptr<plat::Image> makeHalf(const char* name, int index) {
 TableControls::TableControls()
     : first(window, 2, plat::Elements::DesignTime,
             [](int i) { return std::make_unique<plat::Label>("first", "0", i); }),
-      Shr(window, kSlotsPerBranch - 1, plat::Elements::DesignTime, [](int i) { return makeSlot(true, i); }),
-      Shl(window, kSlotsPerBranch - 1, plat::Elements::DesignTime, [](int i) { return makeSlot(false, i); }),
-      Cover(window, 0, plat::Elements::DesignTime, [](int i) { return std::make_unique<plat::PictureBox>("Cover", i); }),
+      Shr(window, kSlotsPerBranch - 1, plat::Elements::DesignTime,
+          [](int i) { return makeSlot(true, i); }),
+      Shl(window, kSlotsPerBranch - 1, plat::Elements::DesignTime,
+          [](int i) { return makeSlot(false, i); }),
+      Cover(window, 0, plat::Elements::DesignTime,
+            [](int i) { return std::make_unique<plat::PictureBox>("Cover", i); }),
       lcard(window, kTiles, plat::Elements::RunTime, [](int i) { return makeHalf("lcard", i); }),
       rcard(window, kTiles, plat::Elements::RunTime, [](int i) { return makeHalf("rcard", i); }) {
     window.setBackColour(kCloth);
@@ -55,7 +59,8 @@ TableControls::TableControls()
 
 // The hidden controls that hold the game's values.
 void TableControls::placeValues() {
-    for (plat::TextBox* t : {&pno, &cno, &pull, &AvPmove, &AvCmove, &Text1, &mturn}) window.add(*t);
+    for (plat::TextBox* t : {&pno, &cno, &pull, &AvPmove, &AvCmove, &Text1, &mturn})
+        window.add(*t);
     hide(pno, "Number Of Cards In Hand");
     hide(cno, "Number Of Cards In Hand");
     hide(pull, "No Of Taken Cards");
@@ -63,8 +68,8 @@ void TableControls::placeValues() {
     hide(AvCmove, "No Of Variable Moves");
     hide(Text1, "Card Number That Comp Will Play");
     hide(mturn);
-    for (plat::Label* l : {&psc, &csc, &ppsc, &ccsc, &pmax, &max, &cu, &cd, &mu, &md, &Label1, &Label6, &Label7,
-                           &Label8, &Label9, &Label10}) {
+    for (plat::Label* l : {&psc, &csc, &ppsc, &ccsc, &pmax, &max, &cu, &cd, &mu, &md, &Label1,
+                           &Label6, &Label7, &Label8, &Label9, &Label10}) {
         window.add(*l);
         hide(*l);
     }
@@ -81,15 +86,18 @@ void TableControls::placeValues() {
     Label8.setToolTip("Shape left");
     Label9.setToolTip("Shape top");
     Label10.setToolTip("Comp Card Left");
-    for (int i = 0; i <= 2; ++i) hide(first(i));
+    for (int i = 0; i <= 2; ++i)
+        hide(first(i));
     window.add(List1);
     List1.move(9720, 7845, 1215, 450);
     hide(List1);
 }
 
 void TableControls::placeVisibleControls() {
-    const Font arial14{"Arial", 14.25, true}, arial12{"Arial", 12, true}, tahoma15{"Tahoma", 15.75, true};
-    for (plat::Label* l : {&Label2, &Label3, &compscore, &Label5, &Label4, &playerscore, &lStatus, &lblStatusBar}) {
+    const Font arial14{"Arial", 14.25, true}, arial12{"Arial", 12, true},
+        tahoma15{"Tahoma", 15.75, true};
+    for (plat::Label* l :
+         {&Label2, &Label3, &compscore, &Label5, &Label4, &playerscore, &lStatus, &lblStatusBar}) {
         window.add(*l);
     }
     place(Label2, 90, 45, 1395, 330, arial14, Align::Centre);
@@ -119,7 +127,8 @@ void TableControls::placeVisibleControls() {
     Shmove.setBorderColour(kDarkGreen);
     Shmove.setVisible(false);
 
-    for (plat::PushButton* b : {&PushButton3, &PushButton1, &PushButton2}) window.add(*b);
+    for (plat::PushButton* b : {&PushButton3, &PushButton1, &PushButton2})
+        window.add(*b);
     PushButton3.move(45, 7170, 1100, 350);
     PushButton1.move(135, 8865, 1500, 400);
     PushButton2.move(1755, 8865, 1500, 400);

@@ -60,7 +60,7 @@ struct TableControls {
     plat::Timer Timer1{"Timer1", 100}, Timer2{"Timer2", 100};
     plat::SkinFramework SkinFramework1;
 
-private:
+  private:
     void placeValues();
     void placeVisibleControls();
     void placeTileTemplates();

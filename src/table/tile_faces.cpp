@@ -44,7 +44,8 @@ void Form1::showcards() {
         if (l > kTableLeft && t >= kTableTop) {
             if (t == kPlayerRowTop) faceTurn = 0;
             if (t < kTableBottom) faceTurn = 9;
-            if (Shl(5).visible() || Shl(17).visible() || Shr(5).visible() || Shr(17).visible()) faceTurn = 0;
+            if (Shl(5).visible() || Shl(17).visible() || Shr(5).visible() || Shr(17).visible())
+                faceTurn = 0;
             upper.setPicture(face(upper, faceTurn * turnFaces));
             lower.setPicture(face(lower, faceTurn * turnFaces));
             upper.refresh();

@@ -11,7 +11,7 @@ namespace brackwell {
 // the statement ("Subscript out of range").
 template <typename T, int Last>
 class BoundedArray {
-public:
+  public:
     T& operator()(long long i, plat::Where where = plat::Where::current()) {
         check(i, where);
         return items_[static_cast<std::size_t>(i)];
@@ -22,7 +22,7 @@ public:
     }
     void fill(const T& v) { items_.fill(v); }
 
-private:
+  private:
     static void check(long long i, plat::Where where) {
         if (i < 0 || i > Last) throw plat::AppFailure("Subscript out of range", where);
     }
@@ -43,7 +43,8 @@ struct WindowVars {
     int compDropTop = 0;
     int handOver = 0;  // 1 while a finished hand waits to be scored
     float grabX = 0, grabY = 0;
-    BoundedArray<int, 2> homeLeftL, homeTopL, homeLeftR, homeTopR;  // entry 1: the dragged tile's home
+    BoundedArray<int, 2> homeLeftL, homeTopL, homeLeftR,
+        homeTopR;  // entry 1: the dragged tile's home
 };
 
 }  // namespace brackwell

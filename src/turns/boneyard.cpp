@@ -33,7 +33,8 @@ void Form1::PushButton3_Click() {
         variableccmove();
         packhands();
         const bool computer = lStatus.caption() == kComputerTurn;
-        if (ival(pull.text()) >= kBoneyardSize || (!computer && lStatus.caption() != kYourTurn)) return;
+        if (ival(pull.text()) >= kBoneyardSize || (!computer && lStatus.caption() != kYourTurn))
+            return;
         pull.setText(str(ival(pull.text()) + 1));
         const int t = static_cast<int>(ival(pull.text()));
         sys.playSound(sys.appPath() + kMoveSound, plat::kSoundAsync);

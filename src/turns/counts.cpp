@@ -18,8 +18,12 @@ int Form1::handTop(int k) {
     if (k != 0 && k == gate_.dragTile()) return homeTopL(1);
     return lcard(k).top();
 }
-bool Form1::inPlayerHand(int k) { return handTop(k) >= kPlayerRowMin; }
-bool Form1::inComputerHand(int k) { return handTop(k) < kComputerRowMax; }
+bool Form1::inPlayerHand(int k) {
+    return handTop(k) >= kPlayerRowMin;
+}
+bool Form1::inComputerHand(int k) {
+    return handTop(k) < kComputerRowMax;
+}
 
 int Form1::matchingHalves(int k) {
     const long long l = ival(cu.caption()), r = ival(cd.caption());

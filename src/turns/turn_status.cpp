@@ -41,7 +41,8 @@ void Form1::Delay(float ms) {
     const long long wait = plat::roundHalfEven(ms);
     bool ranEvents = false;
     for (;;) {
-        const long long elapsed = static_cast<std::uint32_t>(static_cast<std::uint32_t>(sys.tickCount()) - start);
+        const long long elapsed =
+            static_cast<std::uint32_t>(static_cast<std::uint32_t>(sys.tickCount()) - start);
         const long long remaining = wait - elapsed;
         if (remaining <= 0) break;
         sys.waitEvents(static_cast<int>(remaining));

@@ -13,13 +13,15 @@ constexpr int kGameOverScore = 101;
 constexpr int kPlayerRowTop = 7500;
 }  // namespace
 
-bool Form1::boneyardEmpty() const { return ival(pull.text()) >= kBoneyardSize; }
+bool Form1::boneyardEmpty() const {
+    return ival(pull.text()) >= kBoneyardSize;
+}
 
 bool Form1::handIsOver() const {
     const bool emptied = ival(cno.text()) == 0 || ival(pno.text()) == 0;
     const bool blocked = boneyardEmpty() && ival(AvPmove.text()) == 0 && ival(AvCmove.text()) == 0;
-    const bool gameOver =
-        ival(compscore.caption()) >= kGameOverScore || ival(playerscore.caption()) >= kGameOverScore;
+    const bool gameOver = ival(compscore.caption()) >= kGameOverScore ||
+                          ival(playerscore.caption()) >= kGameOverScore;
     return handOver == 1 || emptied || blocked || gameOver;
 }
 
@@ -53,13 +55,17 @@ void Form1::settleHandIfOver() {
 void Form1::passIfBlocked() {
     if (lStatus.caption() == kYourTurn && boneyardEmpty() && ival(AvPmove.text()) == 0) {
         auto passing = gate_.hold(Activity::Pass);
-        sys.msgBox("Player Has No Cards To Move\r\n Player Will Give The Turn To Computer\r\n Computer Can Play Now ");
+        sys.msgBox(
+            "Player Has No Cards To Move\r\n Player Will Give The Turn To Computer\r\n Computer "
+            "Can Play Now ");
         getturn();
         changetocomputer();
     }
     if (lStatus.caption() == kComputerTurn && boneyardEmpty() && ival(AvCmove.text()) == 0) {
         auto passing = gate_.hold(Activity::Pass);
-        sys.msgBox("Computer Has No Cards To Move\r\n Computer Will Give The Turn To Player\r\n Player Can Play Now ");
+        sys.msgBox(
+            "Computer Has No Cards To Move\r\n Computer Will Give The Turn To Player\r\n Player "
+            "Can Play Now ");
         getturn();
         changetoplayer();
     }

@@ -8,12 +8,12 @@
 namespace brackwell::testing {
 
 class ScriptedPlayer {
-public:
+  public:
     ScriptedPlayer(Table& table, std::uint64_t seed) : t_(table), random_(seed) {}
     // Makes one move if it is the player's turn and the table waits for it; true if it acted.
     bool act();
 
-private:
+  private:
     Table& t_;
     std::mt19937_64 random_;
 };

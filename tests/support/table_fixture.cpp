@@ -5,7 +5,8 @@ namespace brackwell::testing {
 void Table::setTile(int k, int a, int b) {
     const auto holds = [&](int j) {
         const auto x = form.lcard(j).tag(), y = form.rcard(j).tag();
-        return (x == std::to_string(a) && y == std::to_string(b)) || (x == std::to_string(b) && y == std::to_string(a));
+        return (x == std::to_string(a) && y == std::to_string(b)) ||
+               (x == std::to_string(b) && y == std::to_string(a));
     };
     for (int j = 1; j <= kTiles; ++j) {
         if (!holds(j)) continue;
@@ -18,7 +19,9 @@ void Table::setTile(int k, int a, int b) {
     form.rcard(k).setTag(std::to_string(b));
 }
 
-std::string Table::pips(int k) { return form.lcard(k).tag() + "-" + form.rcard(k).tag(); }
+std::string Table::pips(int k) {
+    return form.lcard(k).tag() + "-" + form.rcard(k).tag();
+}
 
 int Table::pipTotal(int k) {
     return static_cast<int>(plat::ival(form.lcard(k).tag()) + plat::ival(form.rcard(k).tag()));

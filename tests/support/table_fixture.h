@@ -16,7 +16,8 @@ using plat::headless::HeadlessPlatform;
 using plat::headless::MouseRouter;
 
 struct Table {
-    explicit Table(std::uint64_t seed = 42, std::int32_t firstTick = 1000) : sys(firstTick, seed), mouse(form.window) {
+    explicit Table(std::uint64_t seed = 42, std::int32_t firstTick = 1000)
+        : sys(firstTick, seed), mouse(form.window) {
         sys.attach(form.window);
     }
     HeadlessPlatform sys;
@@ -46,7 +47,7 @@ struct Table {
 
 // A fixture with a table that has been loaded (the first hand is dealt, the player opens).
 class TableTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { t.form.Form_Load(); }
     Table t;
     Form1& form = t.form;

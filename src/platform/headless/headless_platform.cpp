@@ -28,12 +28,15 @@ HeadlessPlatform::HeadlessPlatform(std::int32_t firstTick, std::uint64_t seed)
 void HeadlessPlatform::attach(Form& form) {
     form_ = &form;
     form.bind(this);
-    for (Timer* t : form.timers()) timerChanged(*t);
+    for (Timer* t : form.timers())
+        timerChanged(*t);
 }
 
 // --- clock and events
 
-void HeadlessPlatform::runFor(std::int64_t ms) { runUntil(now_ + ms); }
+void HeadlessPlatform::runFor(std::int64_t ms) {
+    runUntil(now_ + ms);
+}
 
 void HeadlessPlatform::runUntil(std::int64_t deadline) {
     processEvents();
@@ -62,7 +65,8 @@ void HeadlessPlatform::post(std::function<void()> event, std::int64_t delayMs) {
 void HeadlessPlatform::processEvents() {
     Depth d(depth_);
     for (;;) {
-        auto due = std::find_if(posted_.begin(), posted_.end(), [&](const Posted& p) { return p.due <= now_; });
+        auto due = std::find_if(posted_.begin(), posted_.end(),
+                                [&](const Posted& p) { return p.due <= now_; });
         if (due == posted_.end()) break;
         auto event = std::move(due->event);
         posted_.erase(due);
@@ -71,7 +75,8 @@ void HeadlessPlatform::processEvents() {
     if (form_) {
         for (Timer* t : form_->timers()) {
             auto it = timerDue_.find(t);
-            if (it == timerDue_.end() || !t->enabled() || t->running() || it->second > now_) continue;
+            if (it == timerDue_.end() || !t->enabled() || t->running() || it->second > now_)
+                continue;
             it->second = now_ + t->interval();
             t->fire();
         }
@@ -89,7 +94,8 @@ void HeadlessPlatform::waitEvents(int maxMs, Where where) {
     runUntil(now_ + std::max(0, maxMs));
 }
 
-void HeadlessPlatform::msgBox(const std::string& text, int style, const std::string& title, Where where) {
+void HeadlessPlatform::msgBox(const std::string& text, int style, const std::string& title,
+                              Where where) {
     maybeFail(Service::MsgBox, where);
     messages.push_back({text, style, title.empty() ? title_ : title, now_});
     const MessageRecord shown = messages.back();
@@ -129,7 +135,9 @@ double HeadlessPlatform::rnd(Where where) {
     return std::uniform_real_distribution<double>(0.0, 1.0)(random_);
 }
 
-void HeadlessPlatform::scriptRandom(std::vector<double> values) { scripted_.assign(values.begin(), values.end()); }
+void HeadlessPlatform::scriptRandom(std::vector<double> values) {
+    scripted_.assign(values.begin(), values.end());
+}
 
 // --- sound, end
 
@@ -145,7 +153,9 @@ void HeadlessPlatform::endProgram() {
 
 // --- files
 
-void HeadlessPlatform::addFile(const std::string& relative, FileKind kind) { files_[relative] = kind; }
+void HeadlessPlatform::addFile(const std::string& relative, FileKind kind) {
+    files_[relative] = kind;
+}
 
 const FileKind* HeadlessPlatform::fileAt(const std::string& path) const {
     auto it = files_.find(relativeTo(folder(), path));

@@ -31,14 +31,24 @@ struct SoundRecord {
 };
 
 enum class Service {
-    DoEvents, WaitEvents, MsgBox, TickCount, Randomize, Rnd, PlaySound, Dir, FileDateTime, LoadPointer, ApplySkin,
+    DoEvents,
+    WaitEvents,
+    MsgBox,
+    TickCount,
+    Randomize,
+    Rnd,
+    PlaySound,
+    Dir,
+    FileDateTime,
+    LoadPointer,
+    ApplySkin,
     kCount
 };
 
 enum class FileKind { Plain, Garbage, Directory };
 
 class HeadlessPlatform : public Services, public ControlObserver {
-public:
+  public:
     explicit HeadlessPlatform(std::int32_t firstTick = 0, std::uint64_t seed = 1);
 
     void attach(Form& form);
@@ -65,7 +75,8 @@ public:
     std::vector<SoundRecord> sounds;
     bool ended = false;
     std::optional<SkinSettings> skinApplied;
-    std::vector<std::pair<const Control*, unsigned>> changes;  // every change the game made to a control
+    std::vector<std::pair<const Control*, unsigned>>
+        changes;  // every change the game made to a control
     bool recordChanges = false;
 
     // --- files below the program's folder, by path relative to it ("x/o.cjs")
@@ -91,8 +102,10 @@ public:
     [[noreturn]] void endProgram() override;
     std::string appPath() override { return folder(); }
     std::string dir(const std::string& path, Where where = Where::current()) override;
-    std::optional<std::int64_t> fileDateTime(const std::string& path, Where where = Where::current()) override;
-    std::optional<PointerHandle> loadPointer(const std::string& path, Where where = Where::current()) override;
+    std::optional<std::int64_t> fileDateTime(const std::string& path,
+                                             Where where = Where::current()) override;
+    std::optional<PointerHandle> loadPointer(const std::string& path,
+                                             Where where = Where::current()) override;
     bool applySkin(const SkinSettings& skin, Form& window, Where where = Where::current()) override;
     std::string productName() const override { return "Brackwell"; }
     void setAppTitle(const std::string& title) override { title_ = title; }
@@ -102,7 +115,7 @@ public:
     void controlChanged(Control& control, unsigned what) override;
     void timerChanged(Timer& timer) override;
 
-private:
+  private:
     struct Posted {
         std::int64_t due;
         std::uint64_t order;

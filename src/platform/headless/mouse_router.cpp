@@ -39,7 +39,8 @@ void MouseRouter::move(int x, int y, int buttons) {
     }
     Control* c = target(x, y);
     if (!c) {
-        if (form_.onMouseMove) form_.onMouseMove({buttons, 0, static_cast<float>(x), static_cast<float>(y)});
+        if (form_.onMouseMove)
+            form_.onMouseMove({buttons, 0, static_cast<float>(x), static_cast<float>(y)});
     } else if (c->kind() == Kind::PushButton) {
         static_cast<PushButton*>(c)->mouseMove(relative(*c, x, y, buttons));
     }

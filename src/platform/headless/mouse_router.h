@@ -9,7 +9,7 @@
 namespace plat::headless {
 
 class MouseRouter {
-public:
+  public:
     explicit MouseRouter(Form& form) : form_(form) {}
 
     void press(int x, int y, int button);
@@ -21,9 +21,12 @@ public:
     void drag(int fromX, int fromY, int toX, int toY, int steps = 4);
 
     Image* grabbed() const { return grab_; }
-    void forget() { grab_ = nullptr; buttons_ = 0; }
+    void forget() {
+        grab_ = nullptr;
+        buttons_ = 0;
+    }
 
-private:
+  private:
     Control* target(int x, int y) const;
     MouseEvent relative(const Control& c, int x, int y, int button) const;
     Form& form_;

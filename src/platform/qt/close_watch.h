@@ -9,11 +9,11 @@
 namespace plat::qt {
 
 class CloseWatch : public QAbstractNativeEventFilter {
-public:
+  public:
     CloseWatch(QWidget& window, std::function<void()> onClose);
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
-private:
+  private:
     QWidget& window_;
     std::function<void()> onClose_;
     quint32 wmProtocols_ = 0, wmDeleteWindow_ = 0;

@@ -29,7 +29,8 @@ ImageWidget::ImageWidget(TableView& view, Image& image, QWidget* parent)
     : QWidget(parent), view_(view), image_(image) {
     setAttribute(Qt::WA_TransparentForMouseEvents, !image.hasMouseHandlers());
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-    setCursor(image.pointerPicture() != kNoPicture ? view.cursorFor(image.pointerPicture()) : QCursor(Qt::ArrowCursor));
+    setCursor(image.pointerPicture() != kNoPicture ? view.cursorFor(image.pointerPicture())
+                                                   : QCursor(Qt::ArrowCursor));
 }
 
 void ImageWidget::paintEvent(QPaintEvent*) {
@@ -45,9 +46,15 @@ MouseEvent ImageWidget::toEvent(const QMouseEvent* e, int button) const {
             static_cast<float>(e->position().y() * twips)};
 }
 
-void ImageWidget::mousePressEvent(QMouseEvent* e) { image_.mouseDown(toEvent(e, buttonCode(e->button()))); }
-void ImageWidget::mouseMoveEvent(QMouseEvent* e) { image_.mouseMove(toEvent(e, buttonCode(e->buttons()))); }
-void ImageWidget::mouseReleaseEvent(QMouseEvent* e) { image_.mouseUp(toEvent(e, buttonCode(e->button()))); }
+void ImageWidget::mousePressEvent(QMouseEvent* e) {
+    image_.mouseDown(toEvent(e, buttonCode(e->button())));
+}
+void ImageWidget::mouseMoveEvent(QMouseEvent* e) {
+    image_.mouseMove(toEvent(e, buttonCode(e->buttons())));
+}
+void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
+    image_.mouseUp(toEvent(e, buttonCode(e->button())));
+}
 
 // --- shapes
 
@@ -81,16 +88,23 @@ void LabelWidget::follow() {
     setText(QString::fromStdString(label_.caption()));
     setToolTip(QString::fromStdString(label_.toolTip()));
     QFont f(QString::fromStdString(label_.font().family));
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(label_.font().points * 96.0 / 72.0 * view_.zoom()))));
+    f.setPixelSize(std::max(
+        1, static_cast<int>(std::lround(label_.font().points * 96.0 / 72.0 * view_.zoom()))));
     f.setBold(label_.font().bold);
     setFont(f);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, view_.colour(label_.foreColour()));
     setPalette(pal);
     switch (label_.alignment()) {
-        case Align::Left: setAlignment(Qt::AlignLeft | Qt::AlignVCenter); break;
-        case Align::Centre: setAlignment(Qt::AlignCenter); break;
-        case Align::Right: setAlignment(Qt::AlignRight | Qt::AlignVCenter); break;
+        case Align::Left:
+            setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            break;
+        case Align::Centre:
+            setAlignment(Qt::AlignCenter);
+            break;
+        case Align::Right:
+            setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            break;
     }
     if (label_.autoSize()) adjustSize();
 }
@@ -116,7 +130,8 @@ void ButtonWidget::follow() {
 
 void ButtonWidget::mouseMoveEvent(QMouseEvent* e) {
     const double twips = 1.0 / view_.pxPerTwip();
-    button_.mouseMove({buttonCode(e->buttons()), shiftCode(e->modifiers()), static_cast<float>(e->position().x() * twips),
+    button_.mouseMove({buttonCode(e->buttons()), shiftCode(e->modifiers()),
+                       static_cast<float>(e->position().x() * twips),
                        static_cast<float>(e->position().y() * twips)});
     QPushButton::mouseMoveEvent(e);
 }
@@ -133,7 +148,8 @@ CheckBoxWidget::CheckBoxWidget(TableView& view, CheckBox& box, QWidget* parent)
 void CheckBoxWidget::follow() {
     setText(QString::fromStdString(box_.caption()));
     QFont f(QString::fromStdString(box_.font.family));
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(box_.font.points * 96.0 / 72.0 * view_.zoom()))));
+    f.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(box_.font.points * 96.0 / 72.0 * view_.zoom()))));
     f.setBold(box_.font.bold);
     setFont(f);
     const QSignalBlocker quiet(this);

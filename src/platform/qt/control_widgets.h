@@ -18,16 +18,16 @@ class TableView;
 
 // A tile half or a preview half: its picture, stretched; the mouse goes to the image's handlers.
 class ImageWidget : public QWidget {
-public:
+  public:
     ImageWidget(TableView& view, Image& image, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     MouseEvent toEvent(const QMouseEvent* e, int button) const;
     TableView& view_;
     Image& image_;
@@ -35,47 +35,47 @@ private:
 
 // A rounded rectangle: the table's border, a slot, the highlight frame.
 class ShapeWidget : public QWidget {
-public:
+  public:
     ShapeWidget(TableView& view, Shape& shape, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     TableView& view_;
     Shape& shape_;
 };
 
 // A caption on the table; a real label, so screen readers read it.
 class LabelWidget : public QLabel {
-public:
+  public:
     LabelWidget(TableView& view, Label& label, QWidget* parent);
     void follow();  // takes the control's caption, font, colours and alignment
 
-private:
+  private:
     TableView& view_;
     Label& label_;
 };
 
 class ButtonWidget : public QPushButton {
-public:
+  public:
     ButtonWidget(TableView& view, PushButton& button, QWidget* parent);
     void follow();
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 
-private:
+  private:
     TableView& view_;
     PushButton& button_;
 };
 
 class CheckBoxWidget : public QCheckBox {
-public:
+  public:
     CheckBoxWidget(TableView& view, CheckBox& box, QWidget* parent);
     void follow();
 
-private:
+  private:
     TableView& view_;
     CheckBox& box_;
 };

@@ -10,11 +10,19 @@ namespace {
 constexpr int kDirSize = 6, kEntrySize = 16, kInfoSize = 40;
 constexpr int kMaxSide = 256;
 
-quint16 u16(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
-quint32 u32(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-qint32 s32(const QByteArray& b, qsizetype at) { return qFromLittleEndian<qint32>(b.constData() + at); }
+quint16 u16(const QByteArray& b, qsizetype at) {
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
+quint32 u32(const QByteArray& b, qsizetype at) {
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+qint32 s32(const QByteArray& b, qsizetype at) {
+    return qFromLittleEndian<qint32>(b.constData() + at);
+}
 
-bool bit(const uchar* row, int x) { return (row[x / 8] >> (7 - x % 8)) & 1; }
+bool bit(const uchar* row, int x) {
+    return (row[x / 8] >> (7 - x % 8)) & 1;
+}
 
 // A bottom-up device-independent bitmap of 1 or 32 bits per pixel, followed by its AND mask.
 std::optional<QImage> readBitmap(const QByteArray& b, qsizetype at, qsizetype size) {
@@ -23,7 +31,8 @@ std::optional<QImage> readBitmap(const QByteArray& b, qsizetype at, qsizetype si
     const quint16 bits = u16(b, at + 14);
     const quint32 compression = u32(b, at + 16);
     const int height = doubledHeight / 2;
-    if (width <= 0 || width > kMaxSide || height <= 0 || height > kMaxSide || compression != 0) return std::nullopt;
+    if (width <= 0 || width > kMaxSide || height <= 0 || height > kMaxSide || compression != 0)
+        return std::nullopt;
     if (bits != 32 && bits != 1) return std::nullopt;
     const qsizetype palette = bits == 1 ? 8 : 0;
     const qsizetype colourStride = ((static_cast<qsizetype>(width) * bits + 31) / 32) * 4;
@@ -41,7 +50,8 @@ std::optional<QImage> readBitmap(const QByteArray& b, qsizetype at, qsizetype si
                 const uchar* px = colour + x * 4;
                 out[x] = qRgba(px[2], px[1], px[0], bit(mask, x) ? 0 : px[3]);
             } else {
-                out[x] = bit(mask, x) ? qRgba(0, 0, 0, 0) : (bit(colour, x) ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+                out[x] = bit(mask, x) ? qRgba(0, 0, 0, 0)
+                                      : (bit(colour, x) ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
             }
         }
     }
@@ -55,20 +65,23 @@ std::optional<CursorImage> readCursorFile(const QByteArray& b) {
     if (u16(b, 0) != 0 || u16(b, 2) != 2 || u16(b, 4) == 0) return std::nullopt;
     const QPoint hot(u16(b, kDirSize + 4), u16(b, kDirSize + 6));
     const qsizetype size = u32(b, kDirSize + 8), offset = u32(b, kDirSize + 12);
-    if (offset < kDirSize + kEntrySize || size <= 0 || offset > b.size() || size > b.size() - offset) {
+    if (offset < kDirSize + kEntrySize || size <= 0 || offset > b.size() ||
+        size > b.size() - offset) {
         return std::nullopt;
     }
     std::optional<QImage> img;
     if (b.mid(offset, 8) == QByteArray("\x89PNG\r\n\x1a\n", 8)) {
         QImage png;
-        if (png.loadFromData(b.mid(offset, size), "PNG") && png.width() <= kMaxSide && png.height() <= kMaxSide) {
+        if (png.loadFromData(b.mid(offset, size), "PNG") && png.width() <= kMaxSide &&
+            png.height() <= kMaxSide) {
             img = png;
         }
     } else {
         img = readBitmap(b, offset, size);
     }
     if (!img || img->isNull()) return std::nullopt;
-    const QPoint clamped(std::clamp(hot.x(), 0, img->width() - 1), std::clamp(hot.y(), 0, img->height() - 1));
+    const QPoint clamped(std::clamp(hot.x(), 0, img->width() - 1),
+                         std::clamp(hot.y(), 0, img->height() - 1));
     return CursorImage{*img, clamped};
 }
 
@@ -81,7 +94,8 @@ QByteArray writeCursorFile(const QImage& source, QPoint hotSpot) {
     auto put32 = [&](quint32 v) { out.append(reinterpret_cast<const char*>(&v), 4); };
     const quint32 bytes = kInfoSize + static_cast<quint32>(w * h * 4 + maskStride * h);
     put16(0), put16(2), put16(1);
-    out.append(static_cast<char>(w)), out.append(static_cast<char>(h)), out.append('\0'), out.append('\0');
+    out.append(static_cast<char>(w)), out.append(static_cast<char>(h)), out.append('\0'),
+        out.append('\0');
     put16(static_cast<quint16>(hotSpot.x())), put16(static_cast<quint16>(hotSpot.y()));
     put32(bytes), put32(kDirSize + kEntrySize);
     put32(kInfoSize), put32(static_cast<quint32>(w)), put32(static_cast<quint32>(h * 2));
@@ -98,7 +112,8 @@ QByteArray writeCursorFile(const QImage& source, QPoint hotSpot) {
         QByteArray mask(maskStride, '\0');
         const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
         for (int x = 0; x < w; ++x) {
-            if (qAlpha(row[x]) == 0) mask[x / 8] = static_cast<char>(mask[x / 8] | (0x80 >> (x % 8)));
+            if (qAlpha(row[x]) == 0)
+                mask[x / 8] = static_cast<char>(mask[x / 8] | (0x80 >> (x % 8)));
         }
         out.append(mask);
     }

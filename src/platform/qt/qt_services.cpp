@@ -1,5 +1,6 @@
 #include "platform/qt/qt_services.h"
 
+#include <unistd.h>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -10,7 +11,6 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
-#include <unistd.h>
 
 #include "platform/qt/cursor_file.h"
 #include "platform/qt/skin_file.h"
@@ -39,10 +39,13 @@ QString messageText(const std::string& text) {
 }
 
 QtServices::QtServices(QString folder) : folder_(std::move(folder)) {
-    sound_.setFileName(QCoreApplication::applicationDirPath() + QStringLiteral("/libbrackwell-sound.so"));
+    sound_.setFileName(QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/libbrackwell-sound.so"));
 }
 
-void QtServices::doEvents(Where) { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtServices::doEvents(Where) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 // Sleeps on the event loop: the processor rests until an event or the end of the wait.
 void QtServices::waitEvents(int maxMs, Where) {
@@ -69,10 +72,13 @@ std::int32_t QtServices::tickCount(Where) {
 }
 
 void QtServices::randomize(Where) {
-    random_.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    random_.seed(
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
-double QtServices::rnd(Where) { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
+double QtServices::rnd(Where) {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(random_);
+}
 
 // The sound module (and with it the multimedia libraries) is loaded when the first sound plays.
 // Without it, or without a sound device, the game is silent.
@@ -80,7 +86,8 @@ void QtServices::playSound(const std::string& path, int, Where) {
     if (!soundTried_) {
         soundTried_ = true;
         if (sound_.load()) {
-            playSoundFile_ = reinterpret_cast<void (*)(const char*)>(sound_.resolve("brackwellPlaySound"));
+            playSoundFile_ =
+                reinterpret_cast<void (*)(const char*)>(sound_.resolve("brackwellPlaySound"));
         }
     }
     if (playSoundFile_) playSoundFile_(path.c_str());
@@ -104,15 +111,18 @@ std::optional<std::int64_t> QtServices::fileDateTime(const std::string& path, Wh
 }
 
 std::optional<PointerHandle> QtServices::loadPointer(const std::string& path, Where) {
-    const auto cursor = readCursorFile(readSmallFile(QString::fromStdString(path), kMaxPointerFileBytes));
+    const auto cursor =
+        readCursorFile(readSmallFile(QString::fromStdString(path), kMaxPointerFileBytes));
     if (!cursor) return std::nullopt;
     const PointerHandle handle = static_cast<PointerHandle>(pointers_.size()) + 1;
-    pointers_.insert(handle, QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(), cursor->hotSpot.y()));
+    pointers_.insert(handle, QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(),
+                                     cursor->hotSpot.y()));
     return handle;
 }
 
 bool QtServices::applySkin(const SkinSettings& skin, Form&, Where) {
-    const auto style = readSkinFile(readSmallFile(QString::fromStdString(skin.file), kMaxSkinFileBytes));
+    const auto style =
+        readSkinFile(readSmallFile(QString::fromStdString(skin.file), kMaxSkinFileBytes));
     if (!style || !window_) return false;
     skinStyle_ = *style;
     skinDialogs_ = skin.dialogs;

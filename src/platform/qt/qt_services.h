@@ -1,8 +1,8 @@
 #pragma once
 // The services of the real window: Qt's event loop, message boxes, the monotonic clock, the
 // files beside the program, the move sound (its module is loaded when the first sound plays).
-#include <QHash>
 #include <QCursor>
+#include <QHash>
 #include <QLibrary>
 #include <QPointer>
 #include <QString>
@@ -14,7 +14,7 @@
 namespace plat::qt {
 
 class QtServices : public Services {
-public:
+  public:
     // folder: where the program's optional files are found.
     explicit QtServices(QString folder);
 
@@ -33,14 +33,16 @@ public:
     [[noreturn]] void endProgram() override;
     std::string appPath() override { return folder_.toStdString(); }
     std::string dir(const std::string& path, Where where = Where::current()) override;
-    std::optional<std::int64_t> fileDateTime(const std::string& path, Where where = Where::current()) override;
-    std::optional<PointerHandle> loadPointer(const std::string& path, Where where = Where::current()) override;
+    std::optional<std::int64_t> fileDateTime(const std::string& path,
+                                             Where where = Where::current()) override;
+    std::optional<PointerHandle> loadPointer(const std::string& path,
+                                             Where where = Where::current()) override;
     bool applySkin(const SkinSettings& skin, Form& window, Where where = Where::current()) override;
     std::string productName() const override { return "Brackwell"; }
     void setAppTitle(const std::string& title) override;
     const std::string& appTitle() const override { return title_; }
 
-private:
+  private:
     QString folder_;
     QPointer<QWidget> window_;
     std::mt19937_64 random_;

@@ -20,7 +20,9 @@
 namespace plat::qt {
 
 namespace {
-int px(double v) { return static_cast<int>(std::lround(v)); }
+int px(double v) {
+    return static_cast<int>(std::lround(v));
+}
 }  // namespace
 
 QIcon programIcon() {
@@ -44,14 +46,17 @@ TableView::TableView(Form& form) : form_(form) {
     resize(px(form.width() / 15.0), px(form.height() / 15.0));
 }
 
-TableView::~TableView() { form_.bind(nullptr); }
+TableView::~TableView() {
+    form_.bind(nullptr);
+}
 
 void TableView::bindForm() {
     form_.bind(this);
     for (Control* c : form_.children()) {
         if (c->visible()) widgetFor(*c);
     }
-    for (Timer* t : form_.timers()) timerChanged(*t);
+    for (Timer* t : form_.timers())
+        timerChanged(*t);
     applyForm(kLook);
 }
 
@@ -61,7 +66,8 @@ QRect TableView::toPixels(const Control& c) const {
     const bool topLevel = c.parent() == static_cast<const Container*>(&form_);
     const QPointF o = topLevel ? offset_ : QPointF();
     const int x0 = px(o.x() + c.left() * scale_), y0 = px(o.y() + c.top() * scale_);
-    const int x1 = px(o.x() + (c.left() + c.width()) * scale_), y1 = px(o.y() + (c.top() + c.height()) * scale_);
+    const int x1 = px(o.x() + (c.left() + c.width()) * scale_),
+              y1 = px(o.y() + (c.top() + c.height()) * scale_);
     return QRect(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
 }
 
@@ -142,17 +148,23 @@ QWidget* TableView::widgetFor(Control& c) {
 // Hidden text boxes and list boxes hold values only and are never drawn.
 QWidget* TableView::createWidget(Control& c, QWidget* parent) {
     switch (c.kind()) {
-        case Kind::Image: return new ImageWidget(*this, static_cast<Image&>(c), parent);
-        case Kind::Shape: return new ShapeWidget(*this, static_cast<Shape&>(c), parent);
-        case Kind::Label: return new LabelWidget(*this, static_cast<Label&>(c), parent);
-        case Kind::PushButton: return new ButtonWidget(*this, static_cast<PushButton&>(c), parent);
-        case Kind::CheckBox: return new CheckBoxWidget(*this, static_cast<CheckBox&>(c), parent);
+        case Kind::Image:
+            return new ImageWidget(*this, static_cast<Image&>(c), parent);
+        case Kind::Shape:
+            return new ShapeWidget(*this, static_cast<Shape&>(c), parent);
+        case Kind::Label:
+            return new LabelWidget(*this, static_cast<Label&>(c), parent);
+        case Kind::PushButton:
+            return new ButtonWidget(*this, static_cast<PushButton&>(c), parent);
+        case Kind::CheckBox:
+            return new CheckBoxWidget(*this, static_cast<CheckBox&>(c), parent);
         case Kind::PictureBox: {
             auto* box = new QWidget(parent);
             box->setAttribute(Qt::WA_TransparentForMouseEvents);
             return box;
         }
-        default: return nullptr;
+        default:
+            return nullptr;
     }
 }
 
@@ -213,7 +225,8 @@ void TableView::applyForm(unsigned what) {
     if (!(what & kLook)) return;
     setWindowTitle(QString::fromStdString(form_.caption()));
     if (form_.hasProgramIcon() && windowIcon().isNull()) setWindowIcon(programIcon());
-    if (form_.mousePointer() == kPointerCustom && pointers_ && pointers_->contains(form_.mouseIcon())) {
+    if (form_.mousePointer() == kPointerCustom && pointers_ &&
+        pointers_->contains(form_.mouseIcon())) {
         setCursor(pointers_->value(form_.mouseIcon()));
     } else {
         unsetCursor();
@@ -251,8 +264,8 @@ void TableView::paintEvent(QPaintEvent* e) {
 void TableView::mouseMoveEvent(QMouseEvent* e) {
     if (form_.onMouseMove) {
         const QPointF t = (e->position() - offset_) / scale_;
-        form_.onMouseMove({buttonCode(e->buttons()), shiftCode(e->modifiers()), static_cast<float>(t.x()),
-                           static_cast<float>(t.y())});
+        form_.onMouseMove({buttonCode(e->buttons()), shiftCode(e->modifiers()),
+                           static_cast<float>(t.x()), static_cast<float>(t.y())});
     }
 }
 

@@ -23,7 +23,7 @@ class TableView : public QWidget, public ControlObserver {
     Q_PROPERTY(QColor buttonFace READ buttonFace WRITE setButtonFace)
     Q_PROPERTY(QColor buttonText READ buttonText WRITE setButtonText)
 
-public:
+  public:
     explicit TableView(Form& form);
     ~TableView() override;
 
@@ -51,13 +51,13 @@ public:
     void controlChanged(Control& control, unsigned what) override;
     void timerChanged(Timer& timer) override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     QWidget* widgetFor(Control& c);
     QWidget* createWidget(Control& c, QWidget* parent);
     void apply(Control& c, QWidget* w, unsigned what);

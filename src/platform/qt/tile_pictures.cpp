@@ -19,13 +19,20 @@ const QColor kEdge(0x6a, 0x6a, 0x70), kGold(0xe0, 0xb8, 0x5a);
 using Spots = std::vector<std::pair<int, int>>;
 Spots pipSpots(int pips) {
     switch (pips) {
-        case 1: return {{1, 1}};
-        case 2: return {{2, 0}, {0, 2}};
-        case 3: return {{2, 0}, {1, 1}, {0, 2}};
-        case 4: return {{0, 0}, {2, 0}, {0, 2}, {2, 2}};
-        case 5: return {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}};
-        case 6: return {{0, 0}, {0, 1}, {0, 2}, {2, 0}, {2, 1}, {2, 2}};
-        default: return {};
+        case 1:
+            return {{1, 1}};
+        case 2:
+            return {{2, 0}, {0, 2}};
+        case 3:
+            return {{2, 0}, {1, 1}, {0, 2}};
+        case 4:
+            return {{0, 0}, {2, 0}, {0, 2}, {2, 2}};
+        case 5:
+            return {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}};
+        case 6:
+            return {{0, 0}, {0, 1}, {0, 2}, {2, 0}, {2, 1}, {2, 2}};
+        default:
+            return {};
     }
 }
 
@@ -49,7 +56,8 @@ void paintFace(QPainter& p, const QRectF& r, int pips, bool turned) {
     const qreal pipRadius = s * 0.095;
     for (auto [col, row] : pipSpots(pips)) {
         if (turned) std::tie(col, row) = std::pair{2 - row, col};  // a quarter turn clockwise
-        const QPointF c(r.left() + r.width() * (0.22 + 0.28 * col), r.top() + r.height() * (0.22 + 0.28 * row));
+        const QPointF c(r.left() + r.width() * (0.22 + 0.28 * col),
+                        r.top() + r.height() * (0.22 + 0.28 * row));
         QRadialGradient shine(c - QPointF(pipRadius * 0.35, pipRadius * 0.35), pipRadius * 1.3);
         shine.setColorAt(0, Qt::white);
         shine.setColorAt(1, QColor(0xd8, 0xd8, 0xd0));
@@ -85,11 +93,11 @@ void paintHand(QPainter& p, const QRectF& r) {
     const QPointF o = r.topLeft();
     auto at = [&](qreal x, qreal y) { return o + QPointF(x * u, y * u); };
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(at(11, 1), at(16, 18)), 2.5 * u, 2.5 * u);             // index finger
-    hand.addRoundedRect(QRectF(at(15.5, 9), at(20, 19)), 2.2 * u, 2.2 * u);           // middle
-    hand.addRoundedRect(QRectF(at(19.5, 10), at(24, 20)), 2.2 * u, 2.2 * u);          // ring
-    hand.addRoundedRect(QRectF(at(23.5, 11.5), at(27.5, 21)), 2.0 * u, 2.0 * u);      // little
-    hand.addRoundedRect(QRectF(at(11, 14), at(27.5, 28)), 4 * u, 4 * u);              // palm
+    hand.addRoundedRect(QRectF(at(11, 1), at(16, 18)), 2.5 * u, 2.5 * u);         // index finger
+    hand.addRoundedRect(QRectF(at(15.5, 9), at(20, 19)), 2.2 * u, 2.2 * u);       // middle
+    hand.addRoundedRect(QRectF(at(19.5, 10), at(24, 20)), 2.2 * u, 2.2 * u);      // ring
+    hand.addRoundedRect(QRectF(at(23.5, 11.5), at(27.5, 21)), 2.0 * u, 2.0 * u);  // little
+    hand.addRoundedRect(QRectF(at(11, 14), at(27.5, 28)), 4 * u, 4 * u);          // palm
     QPainterPath thumb;
     thumb.moveTo(at(11.5, 16));
     thumb.cubicTo(at(8, 13), at(4, 14), at(6, 18));
@@ -120,12 +128,16 @@ void TilePictures::paintIcon(QPainter& p, const QRectF& r) {
     const qreal h = r.height();
     const QRectF tile(r.center().x() - h * 0.25, r.top(), h * 0.5, h);
     const qreal gap = std::max<qreal>(1.0, h * 0.02);
-    paint(p, kFaceBase + 6, QRectF(tile.left(), tile.top(), tile.width(), tile.height() / 2 - gap / 2));
-    paint(p, kFaceBase + 3, QRectF(tile.left(), tile.center().y() + gap / 2, tile.width(), tile.height() / 2 - gap / 2));
+    paint(p, kFaceBase + 6,
+          QRectF(tile.left(), tile.top(), tile.width(), tile.height() / 2 - gap / 2));
+    paint(p, kFaceBase + 3,
+          QRectF(tile.left(), tile.center().y() + gap / 2, tile.width(),
+                 tile.height() / 2 - gap / 2));
 }
 
 QPixmap TilePictures::pixmap(Picture picture, QSize logicalSize, qreal dpr) {
-    const Key key{picture, logicalSize.width(), logicalSize.height(), static_cast<int>(std::lround(dpr * 100))};
+    const Key key{picture, logicalSize.width(), logicalSize.height(),
+                  static_cast<int>(std::lround(dpr * 100))};
     auto it = cache_.constFind(key);
     if (it != cache_.constEnd()) return *it;
     QPixmap pm(QSize(std::max(1, static_cast<int>(std::ceil(logicalSize.width() * dpr))),

@@ -13,7 +13,7 @@ class QPainter;
 namespace plat::qt {
 
 class TilePictures {
-public:
+  public:
     QPixmap pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio);
     // Forgets the drawn sizes (the table was scaled).
     void clear() { cache_.clear(); }
@@ -22,7 +22,7 @@ public:
     // The program's icon: a standing tile, at any size.
     static void paintIcon(QPainter& p, const QRectF& r);
 
-private:
+  private:
     struct Key {
         Picture picture;
         int w, h;
