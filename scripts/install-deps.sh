@@ -10,6 +10,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3
   fonts-liberation fonts-dejavu-core
   clang-format
+  desktop-file-utils appstream dpkg-dev man-db groff-base file
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "platform/qt/close_watch.h"
+#include "platform/qt/program_folder.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/table_view.h"
 #include "table/game_state.h"
@@ -16,7 +17,8 @@ int main(int argc, char* argv[]) {
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    plat::qt::QtServices services(QCoreApplication::applicationDirPath());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brackwell.Brackwell"));
+    plat::qt::QtServices services(plat::qt::programFolder());
     brackwell::Form1 form(services);
     plat::qt::TableView view(form.window);
     services.setWindow(&view);

@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "platform/qt/cursor_file.h"
+#include "platform/qt/program_folder.h"
 #include "platform/qt/skin_file.h"
 #include "platform/qt/table_view.h"
 

@@ -124,15 +124,36 @@ void TilePictures::paint(QPainter& p, Picture picture, const QRectF& r) {
     p.restore();
 }
 
+// One tile laid across the square from corner to corner: a single body with a divider, so it
+// reads as a domino and not as two dice, and long enough to stay legible at 16 pixels.
 void TilePictures::paintIcon(QPainter& p, const QRectF& r) {
-    const qreal h = r.height();
-    const QRectF tile(r.center().x() - h * 0.25, r.top(), h * 0.5, h);
-    const qreal gap = std::max<qreal>(1.0, h * 0.02);
-    paint(p, kFaceBase + 6,
-          QRectF(tile.left(), tile.top(), tile.width(), tile.height() / 2 - gap / 2));
-    paint(p, kFaceBase + 3,
-          QRectF(tile.left(), tile.center().y() + gap / 2, tile.width(),
-                 tile.height() / 2 - gap / 2));
+    const qreal s = std::min(r.width(), r.height());
+    const qreal w = s * 0.47, len = s * 0.88;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(r.center());
+    p.rotate(-45);
+    const QRectF body(-w / 2, -len / 2, w, len);
+    QLinearGradient fill(body.topLeft(), body.bottomRight());
+    fill.setColorAt(0, kFaceTop.lighter(120));
+    fill.setColorAt(1, kFaceBottom);
+    p.setPen(QPen(QColor(0xe8, 0xe4, 0xd8), std::max<qreal>(1.0, s * 0.035)));
+    p.setBrush(fill);
+    p.drawRoundedRect(body, w * 0.18, w * 0.18);
+    p.setPen(QPen(QColor(0x9a, 0x96, 0x8c), std::max<qreal>(1.0, s * 0.025)));
+    p.drawLine(QPointF(-w * 0.36, 0), QPointF(w * 0.36, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf7, 0xf4, 0xea));
+    const bool small = s < 40;  // fewer, larger pips where six would run together
+    const qreal pip = w * (small ? 0.17 : 0.12);
+    const auto at = [&](qreal x, qreal y) { p.drawEllipse(QPointF(x * w, y * len), pip, pip); };
+    if (small) {
+        at(-0.22, -0.35), at(0.22, -0.14);  // two above
+    } else {
+        for (qreal y : {-0.40, -0.25, -0.10}) at(-0.25, y), at(0.25, y);  // six above
+    }
+    at(0, 0.25);  // one below
+    p.restore();
 }
 
 QPixmap TilePictures::pixmap(Picture picture, QSize logicalSize, qreal dpr) {
