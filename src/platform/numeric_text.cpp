@@ -1,48 +1,57 @@
 #include "numeric_text.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace plat {
 
 namespace {
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Collects sign, digits and one decimal point, skipping blanks anywhere, up to the first
-// character that cannot continue the number.
-std::string leadingNumber(std::string_view text) {
-    std::string out;
-    bool seenDigit = false, seenPoint = false;
+// The leading number: sign, digits and one decimal point, blanks skipped anywhere, up to the
+// first character that cannot continue it. Read in place: the counters are read ten times a
+// second, and the game writes only whole numbers.
+struct Leading {
+    bool found = false;
+    double value = 0;
+};
+
+Leading leadingNumber(std::string_view text) {
+    Leading n;
+    bool negative = false, signSeen = false, point = false;
+    double scale = 1;
     for (char c : text) {
         if (isBlank(c)) continue;
-        if ((c == '-' || c == '+') && out.empty()) {
-            out += c;
+        if ((c == '-' || c == '+') && !signSeen && !n.found && !point) {
+            negative = c == '-';
+            signSeen = true;
         } else if (isDigit(c)) {
-            out += c;
-            seenDigit = true;
-        } else if (c == '.' && !seenPoint) {
-            out += c;
-            seenPoint = true;
+            n.found = true;
+            if (point) {
+                scale /= 10;
+                n.value += (c - '0') * scale;
+            } else {
+                n.value = n.value * 10 + (c - '0');
+            }
+        } else if (c == '.' && !point) {
+            point = true;
         } else {
             break;
         }
     }
-    return seenDigit ? out : std::string();
+    if (negative) n.value = -n.value;
+    return n;
 }
 }  // namespace
 
-double val(std::string_view text) {
-    const std::string number = leadingNumber(text);
-    return number.empty() ? 0.0 : std::strtod(number.c_str(), nullptr);
-}
+double val(std::string_view text) { return leadingNumber(text).value; }
 
+// Clamped to the range of the result, so that an absurdly long number cannot overflow it.
 long long roundHalfEven(double v) {
+    constexpr double kLimit = 9.2e18;
+    if (!(v > -kLimit)) return static_cast<long long>(-kLimit);
+    if (!(v < kLimit)) return static_cast<long long>(kLimit);
     return static_cast<long long>(std::nearbyint(v));
 }
 
@@ -51,7 +60,7 @@ long long ival(std::string_view text) {
 }
 
 int toInt16(std::string_view text, Where where) {
-    if (leadingNumber(text).empty()) throw AppFailure("Type mismatch", where);
+    if (!leadingNumber(text).found) throw AppFailure("Type mismatch", where);
     const long long v = ival(text);
     if (v < std::numeric_limits<short>::min() || v > std::numeric_limits<short>::max()) {
         throw AppFailure("Overflow", where);

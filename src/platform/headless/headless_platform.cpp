@@ -64,7 +64,7 @@ void HeadlessPlatform::post(std::function<void()> event, std::int64_t delayMs) {
 // Runs the posted events that are due, then the timers that are due, then the test's hook.
 void HeadlessPlatform::processEvents() {
     Depth d(depth_);
-    for (;;) {
+    while (!posted_.empty()) {
         auto due = std::find_if(posted_.begin(), posted_.end(),
                                 [&](const Posted& p) { return p.due <= now_; });
         if (due == posted_.end()) break;
