@@ -96,7 +96,8 @@ void Form1::domook() {
         const bool computerToMove = lStatus.caption() == kComputerTurn;
         const bool chainEmpty = ival(first(0).caption()) == 0;
         if (computerToMove && chainEmpty) {
-            success = computerOpens() ? 1 : 0;
+            if (!computerOpens()) return;  // no tile of its hand to open with
+            success = 1;
         } else if (computerToMove && !computerChoosesAndFlies()) {
             return;  // the computer passes
         }
