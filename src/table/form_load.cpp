@@ -20,20 +20,24 @@ std::string applicationTitle(std::string name) {
     return name;
 }
 
+void Form1::useSystemColours() {
+    window.setBackColour(plat::kButtonFace);
+    for (plat::Control* c : window.children()) {
+        if (auto* label = dynamic_cast<plat::Label*>(c)) label->setBackColour(plat::kButtonFace);
+    }
+}
+
 void Form1::Form_Load() {
     trapped("Form_Load", [&] {
         const std::string skin = sys.appPath() + kSkinFile;
         if (!sys.dir(skin).empty()) {
-            window.setBackColour(plat::kButtonFace);
-            for (plat::Control* c : window.children()) {
-                if (auto* label = dynamic_cast<plat::Label*>(c))
-                    label->setBackColour(plat::kButtonFace);
-            }
             SkinFramework1.loadSkin(skin, "");
             SkinFramework1.settings.options |= plat::kSkinChildControls;
             SkinFramework1.settings.dialogs = true;
             SkinFramework1.settings.frame = true;
-            sys.applySkin(SkinFramework1.settings, window);
+            // The skin's colours show through the system colours; a file that holds no skin is
+            // skipped like a missing one and the window keeps its design colours.
+            if (sys.applySkin(SkinFramework1.settings, window)) useSystemColours();
         }
         newGame();
         const std::string cursor = sys.appPath() + kCursorFile;

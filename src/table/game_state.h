@@ -119,6 +119,7 @@ class Form1 : public TableControls, public WindowVars {
     void onTimer2();
     bool acceptsTilePress() const;
     void sendTileHome(int k);
+    void useSystemColours();
     void endStaleDrag();
 
     EventGate gate_;

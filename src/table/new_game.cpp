@@ -23,6 +23,7 @@ constexpr std::array<const char*, 28> kPairs = {
 void Form1::PushButton1_Click() {
     trapped("PushButton1_Click", [&] {
         auto dealing = gate_.hold(Activity::Deal);
+        gate_.takeDeferredNewGame();  // this deal is the fresh hand a waiting press asked for
         for (int k = 1; k <= kTiles; ++k) {
             if (lcard.isLoaded(k)) lcard.unload(k);
             if (rcard.isLoaded(k)) rcard.unload(k);

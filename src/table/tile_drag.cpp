@@ -36,6 +36,11 @@ void Form1::endStaleDrag() {
 
 void Form1::lcard_MouseDown(int index, const plat::MouseEvent& e) {
     trapped("lcard_MouseDown", [&] {
+        // The right button, pressed during a drag, disarms its drop.
+        if (e.button == plat::kRightButton && gate_.dragTile() == index) {
+            dragArmed = 0;
+            return;
+        }
         if (!acceptsTilePress() || lcard(index).top() < kPlayerRowMin) return;
         if (gate_.dragTile() != 0) endStaleDrag();
         if (e.button == plat::kRightButton) {
