@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     ev.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
     ev.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, ev.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
-    xcb_flush(c);
+    // A round trip, so the server has read the request before this client hangs up.
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     xcb_disconnect(c);
     return 0;
 }

@@ -224,7 +224,11 @@ void TableView::restack(Control& c, QWidget* w) {
 void TableView::applyForm(unsigned what) {
     if (!(what & kLook)) return;
     setWindowTitle(QString::fromStdString(form_.caption()));
-    if (form_.hasProgramIcon() && windowIcon().isNull()) setWindowIcon(programIcon());
+    // The icon is not part of the table's first picture: it is drawn once the window is up.
+    if (form_.hasProgramIcon() && !iconAsked_) {
+        iconAsked_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
+    }
     if (form_.mousePointer() == kPointerCustom && pointers_ &&
         pointers_->contains(form_.mouseIcon())) {
         setCursor(pointers_->value(form_.mouseIcon()));

@@ -77,6 +77,7 @@ class TableView : public QWidget, public ControlObserver {
     QColor buttonFace_, buttonText_;
     QCursor handCursor_;
     bool haveHandCursor_ = false;
+    bool iconAsked_ = false;
 };
 
 // The program's icon: a standing tile, at the sizes a desktop asks for.
