@@ -45,9 +45,9 @@ class ControlArray {
         if (k <= 0 || k >= size()) fail(k, where);
         if (isLoaded(k)) throw AppFailure("Object already loaded", where);
         T& e = *elements_[index(k)];
+        parent_.add(e);  // first, so that the backend hears of every property it takes
         e.copyFrom(*elements_[0]);
         e.setVisible(false);
-        parent_.add(e);
         e.setLoadedState(true);
     }
 

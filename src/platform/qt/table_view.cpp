@@ -183,6 +183,8 @@ void TableView::controlChanged(Control& c, unsigned what) {
 }
 
 void TableView::apply(Control& c, QWidget* w, unsigned what) {
+    // An element created again takes all its properties anew (its widget is the one it had).
+    if (what & kLoaded) what |= kGeometry | kLook | kEnabled | kVisibility | kStacking;
     if (what & (kGeometry | kLook)) {
         const QRect r = toPixels(c);
         auto* label = dynamic_cast<Label*>(&c);
