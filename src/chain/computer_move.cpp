@@ -11,7 +11,6 @@ using plat::ival;
 using plat::str;
 
 namespace {
-constexpr int kBoneyardSize = 14;
 constexpr int kFlightStep = 40;
 constexpr int kFlightFirstTop = 60;
 }  // namespace

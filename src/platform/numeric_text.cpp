@@ -6,8 +6,12 @@
 namespace plat {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The leading number: sign, digits and one decimal point, blanks skipped anywhere, up to the
 // first character that cannot continue it. Read in place: the counters are read ten times a
@@ -45,7 +49,9 @@ Leading leadingNumber(std::string_view text) {
 }
 }  // namespace
 
-double val(std::string_view text) { return leadingNumber(text).value; }
+double val(std::string_view text) {
+    return leadingNumber(text).value;
+}
 
 // Clamped to the range of the result, so that an absurdly long number cannot overflow it.
 long long roundHalfEven(double v) {

@@ -10,7 +10,6 @@ using plat::formatNumber;
 using plat::ival;
 
 namespace {
-constexpr int kGameOverScore = 101;
 
 std::string fmt(const plat::Label& l) {
     return formatNumber(ival(l.caption()), 3);

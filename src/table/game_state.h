@@ -22,6 +22,12 @@ inline constexpr char kComputerTurn[] = "Status: Computer1";
 inline constexpr int kPlayerRowMin = 7650;
 inline constexpr int kComputerRowMax = 1000;
 
+inline constexpr int kBoneyardSize = 14;    // the boneyard is exhausted after 14 draws
+inline constexpr int kGameOverScore = 101;  // the game ends once a score reaches it
+// The status label stands beside the hand of the side to move.
+inline constexpr int kStatusTopPlayer = 7100;
+inline constexpr int kStatusTopComputer = 1100;
+
 // The application title made from the product name (see table/form_load.cpp).
 std::string applicationTitle(std::string productName);
 
@@ -81,8 +87,10 @@ class Form1 : public TableControls, public WindowVars {
     bool inComputerHand(int k);
     int handTop(int k);
     int matchingHalves(int k);  // halves of tile k equal to an open end
-    int playerMatches();
-    int computerMatches();
+    // The matching halves of a hand (slots 1 .. 7 + drawn), counted at once or with the events
+    // let run after each slot.
+    int handMatches(bool player);
+    int countLettingEventsRun(bool player, plat::TextBox& out);
 
     // The placement path of domook.
     void playerOpens(int t);

@@ -11,7 +11,6 @@ namespace {
 constexpr int kFrameMargin = 25;
 constexpr int kDraggedSize = 400;
 constexpr int kBackHomeBelow = 7100;  // a tile let go lower than this goes back to the hand
-constexpr int kStatusTopAfterDrop = 1100;
 
 // Starts the turn tick again when the release is over, whatever happened in it.
 struct RestartOnExit {
@@ -106,7 +105,7 @@ void Form1::lcard_MouseUp(int index, const plat::MouseEvent&) {
             return;
         }
         turnFaces = 1;
-        lStatus.setTop(kStatusTopAfterDrop);
+        lStatus.setTop(kStatusTopComputer);
         domook();
         showcards();
     });

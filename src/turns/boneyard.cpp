@@ -9,7 +9,6 @@ using plat::ival;
 using plat::str;
 
 namespace {
-constexpr int kBoneyardSize = 14;
 constexpr int kSlideStep = 40;
 constexpr int kSlideDelayMs = 5;
 constexpr char kMoveSound[] = "/pic/Move.wav";

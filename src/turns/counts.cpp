@@ -35,20 +35,12 @@ int Form1::matchingHalves(int k) {
     return n;
 }
 
-int Form1::playerMatches() {
+int Form1::handMatches(bool player) {
+    const auto& tiles = player ? playerTiles : compTiles;
     int n = 0;
-    for (int i = 1; i <= 7 + playerDrawn; ++i) {
-        const int k = playerTiles(i);
-        if (inPlayerHand(k)) n += matchingHalves(k);
-    }
-    return n;
-}
-
-int Form1::computerMatches() {
-    int n = 0;
-    for (int i = 1; i <= 7 + compDrawn; ++i) {
-        const int k = compTiles(i);
-        if (inComputerHand(k)) n += matchingHalves(k);
+    for (int i = 1; i <= 7 + (player ? playerDrawn : compDrawn); ++i) {
+        const int k = tiles(i);
+        if (player ? inPlayerHand(k) : inComputerHand(k)) n += matchingHalves(k);
     }
     return n;
 }
@@ -56,34 +48,30 @@ int Form1::computerMatches() {
 // Each pass lets the window's events run. Those events may count again, or change the hand,
 // so the figure written last is the count of the hand as it stands when this count finishes,
 // never a nested count's result with this one's remaining passes added on top.
+int Form1::countLettingEventsRun(bool player, plat::TextBox& out) {
+    out.setText("0");
+    const auto& tiles = player ? playerTiles : compTiles;
+    const int slots = 7 + (player ? playerDrawn : compDrawn);
+    int running = 0;
+    for (int i = 1; i <= slots; ++i) {
+        const int k = tiles(i);
+        if (player ? inPlayerHand(k) : inComputerHand(k)) running += matchingHalves(k);
+        out.setText(str(running));
+        out.refresh();
+        sys.doEvents();
+    }
+    const int exact = handMatches(player);
+    out.setText(str(exact));
+    return exact;
+}
+
 void Form1::variableppmove() {
-    trapped("variableppmove", [&] {
-        AvPmove.setText("0");
-        const int slots = 7 + playerDrawn;
-        int running = 0;
-        for (int i = 1; i <= slots; ++i) {
-            const int k = playerTiles(i);
-            if (inPlayerHand(k)) running += matchingHalves(k);
-            AvPmove.setText(str(running));
-            AvPmove.refresh();
-            sys.doEvents();
-        }
-        AvPmove.setText(str(playerMatches()));
-    });
+    trapped("variableppmove", [&] { countLettingEventsRun(true, AvPmove); });
 }
 
 void Form1::variableccmove() {
-    AvCmove.setText("0");
     List1.clear();
-    const int slots = 7 + compDrawn;
-    int running = 0;
-    for (int i = 1; i <= slots; ++i) {
-        const int k = compTiles(i);
-        if (inComputerHand(k)) running += matchingHalves(k);
-        AvCmove.setText(str(running));
-        sys.doEvents();
-    }
-    AvCmove.setText(str(computerMatches()));
+    countLettingEventsRun(false, AvCmove);
     List1.clear();
     for (int i = 1; i <= 7 + compDrawn; ++i) {
         const int k = compTiles(i);

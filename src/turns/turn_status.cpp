@@ -7,11 +7,6 @@
 
 namespace brackwell {
 
-namespace {
-constexpr int kStatusTopPlayer = 7100;
-constexpr int kStatusTopComputer = 1100;
-}  // namespace
-
 void Form1::getturn() {
     if (lStatus.caption() != kYourTurn) {
         lStatus.setTop(kStatusTopPlayer);

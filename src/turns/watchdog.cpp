@@ -8,8 +8,6 @@ namespace brackwell {
 using plat::ival;
 
 namespace {
-constexpr int kBoneyardSize = 14;
-constexpr int kGameOverScore = 101;
 constexpr int kPlayerRowTop = 7500;
 }  // namespace
 
