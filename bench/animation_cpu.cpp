@@ -47,7 +47,8 @@ bool openWithAnswerableTile(Form1& form) {
     for (int k = 22; k <= 28; ++k) {
         for (int c = 15; c <= 21; ++c) {
             for (const auto* half : {&form.lcard(c), &form.rcard(c)}) {
-                if (half->tag() != form.lcard(k).tag() && half->tag() != form.rcard(k).tag()) continue;
+                if (half->tag() != form.lcard(k).tag() && half->tag() != form.rcard(k).tag())
+                    continue;
                 form.Text1.setText(plat::str(k));
                 form.lcard(k).move(6000, 3000);
                 form.domook();
@@ -73,7 +74,8 @@ int main(int argc, char* argv[]) {
     // Message boxes are answered at once: only the animations are measured.
     QTimer dismiss;
     QObject::connect(&dismiss, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
     });
     dismiss.start(1);
     form.Delay(300);

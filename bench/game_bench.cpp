@@ -28,7 +28,8 @@ void playOneGame(std::uint64_t seed) {
 
 void CompleteGame(benchmark::State& state) {
     std::uint64_t seed = 1;
-    for (auto _ : state) playOneGame(seed++);
+    for (auto _ : state)
+        playOneGame(seed++);
 }
 BENCHMARK(CompleteGame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 

@@ -75,6 +75,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QString runtime = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("runtime");
     const QString icons = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("data/icons");
-    const bool cursor = writeFile(runtime + "/HAND-M.CUR", plat::qt::writeCursorFile(handCursor(), QPoint(13, 1)));
+    const bool cursor =
+        writeFile(runtime + "/HAND-M.CUR", plat::qt::writeCursorFile(handCursor(), QPoint(13, 1)));
     return cursor && writeIcons(icons) ? 0 : 1;
 }

@@ -1,35 +1,37 @@
 #pragma once
-// Arranging hands and the line of play for the turn-flow tests, and a check that every tile
-// lies where the counters say it does.
-#include <string>
+// Arranging hands and the line of play, and the check of the whole table the tests share.
 #include <string_view>
-#include <vector>
 
 #include "support/table_fixture.h"
 
 namespace brackwell::testing {
 
-// Gives tiles from, from + 1, ... the pips written as "34 25 16" (first half, second half).
-// Tiles 1..14 are the boneyard, 15..21 the computer's hand and 22..28 the player's.
+// Gives tiles from, from + 1, ... the pips written as "34 25 16" and recounts the hands.
+// Tiles 1..14 are the boneyard, 15..21 the computer's hand, 22..28 the player's.
 void setTiles(Table& t, int from, std::string_view pairs);
+// Gives tiles 22, 23, ... these pips and lays them from the opening place along the right end.
+void layChain(Table& t, std::string_view pairs);
+std::vector<int> spotOf(Table& t, int k);        // lcard(k) Left, Top, rcard(k) Left, Top
+std::vector<std::string> shown(const Table& t);  // the texts of the message boxes shown
 
-// Lays hand tiles on the line of play, the first at the opening place and the others into the
-// right branch's slots 0, 1, ...; the open ends then read cu and cd. The counters are made to
-// agree with the hands, which are packed.
-void layChain(Table& t, const std::vector<int>& tiles, int cu, int cd);
+// Checks when made (EXPECT_NO_THROW(TableChecker{t})) and at every verify(): each tile in one
+// place of its own, the counters agreeing with the hands, the chain's neighbours equal; since the
+// last verify(), the turn changed only by a laid tile, a pass or a deal, no score fell or is 101.
+// A broken rule throws std::logic_error, which the game's own traps let through.
+class TableChecker {
+  public:
+    explicit TableChecker(Table& t) : t_(t) { remember(whole("at the start")); }
+    int whole(const std::string& where);  // places, counters, chain; gives the tiles laid
+    void verify(const std::string& where, bool topLevel = false);  // topLevel: both timers on
+    void onMessage(const plat::headless::MessageRecord& m);        // no failure, the table whole
+    int hands = 0;                                                 // hands scored
 
-// pno, cno, psc and csc as the hands now hold them.
-void recount(Table& t);
-
-// Every tile lies in exactly one place and the counters agree: the boneyard holds tiles
-// pull + 1 .. 14, each hand holds exactly the tiles its slot table lists, the line of play as
-// many as first(0..2) say, and pno/cno/psc/csc match the hands.
-::testing::AssertionResult tableIsConsistent(Table& t);
-
-// Texts of the message boxes shown from message number `from` on.
-std::vector<std::string> messagesFrom(const Table& t, std::size_t from = 0);
-
-// Where both halves of tile k stand: {lcard.Left, lcard.Top, rcard.Left, rcard.Top}.
-std::vector<int> spotOf(Table& t, int k);
+  private:
+    void remember(int chain);
+    [[noreturn]] void fail(const std::string& where, const std::string& what);
+    Table& t_;
+    std::string status_, opener_;  // as last seen
+    long long chain_ = 0, pull_ = 0, comp_ = 0, player_ = 0, messages_ = 0;
+};
 
 }  // namespace brackwell::testing

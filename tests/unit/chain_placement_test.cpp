@@ -1,197 +1,175 @@
-// Placing a tile on the line of play: the end is chosen from where the tile's first half lies,
-// the tile is matched against that end by the next slot's tag, and it is laid into that slot.
-#include "support/table_fixture.h"
+// Laying a tile on the line of play, by the procedures and by the player's mouse: the end chosen
+// from where its first half lies, the match by the next slot's tag, the turn and place it takes.
+#include "chain/chain_layout.h"
+#include "support/table_checks.h"
 
 namespace brackwell::testing {
 namespace {
 
-constexpr int kTile = 22;
+constexpr End R = End::Right, L = End::Left, N = End::None;
 
-struct RegionCase {
-    int x, y;
-    End end;
-};
-
-const RegionCase kRegions[] = {
-    {7200, 4100, End::Right}, {5000, 4100, End::Left},  {5000, 4500, End::Left},
-    {1000, 4100, End::None},  {6025, 4000, End::None},  {6900, 4000, End::None},
-    {6901, 4000, End::Right}, {7000, 3999, End::Left},  {5999, 4500, End::Left},
-    {6000, 4500, End::Right}, {6500, 4450, End::None},  {6500, 4451, End::Right},
-    {3000, 4550, End::Left},  {3000, 4551, End::Right}, {3000, 7484, End::Right},
-    {3000, 7485, End::None},  {7200, 7485, End::None},  {1080, 5000, End::None},
-    {1081, 5000, End::Right}, {1080, 3000, End::None},  {1081, 3000, End::Left},
-    {3000, 1000, End::None},  {3000, 1001, End::Left},  {7000, 1000, End::None},
-    {3000, 2000, End::Left},  {3000, 5000, End::Right},
-};
-
-TEST(EndRegions, TheEndIsChosenFromTheFirstHalfsPlaceAndTheLeftEndWinsTheOverlap) {
-    for (const RegionCase& c : kRegions)
-        EXPECT_EQ(endAt(c.x, c.y), c.end) << "(" << c.x << ", " << c.y << ")";
-}
-
-// The player to move on an opened chain with the given open ends; tile 22 holds a-b and was
-// picked up from its place in the row.
-void openChain(Table& t, const char* left, const char* right, int a, int b) {
-    Form1& f = t.form;
-    t.setTile(kTile, a, b);
-    f.first(0).setCaption("1");
-    f.cu.setCaption(left);
-    f.cd.setCaption(right);
+// The player lays tile k at an end, having taken it up by its first half.
+void layAt(Form1& f, End end, int k = 22) {
     f.changetoplayer();
-    f.homeLeftL(1) = f.homeLeftR(1) = f.lcard(kTile).left();
-    f.homeTopL(1) = f.lcard(kTile).top();
-    f.homeTopR(1) = f.rcard(kTile).top();
-}
-
-void placeAt(Table& t, int x, int y) {
-    Form1& f = t.form;
-    f.Text1.setText(std::to_string(kTile));
-    f.mu.setCaption(f.lcard(kTile).tag());
-    f.md.setCaption(f.rcard(kTile).tag());
-    f.lcard(kTile).move(x, y);
+    f.Text1.setText(std::to_string(k));
+    f.mu.setCaption(f.lcard(k).tag());
+    f.md.setCaption(f.rcard(k).tag());
+    f.lcard(k).move(end == R ? 7200 : 5000, 4100);
     f.domook();
 }
 
-TEST(Placement, TileGoesToTheEndWhoseRegionHoldsItAndFitsOrElseBackHome) {
-    struct Case {
-        int a, b, x, y;
-        End laidAt;
-    };
-    // Ends 2 (left) and 5 (right); 2-5 fits both, 2-6 only the left.
-    const Case cases[] = {
-        {2, 5, 7200, 4100, End::Right}, {2, 5, 5000, 4100, End::Left},
-        {2, 5, 5000, 4500, End::Left},  {2, 5, 3000, 7484, End::Right},
-        {2, 5, 3000, 7485, End::None},  {2, 5, 1000, 4100, End::None},
-        {2, 5, 6025, 4000, End::None},  {2, 6, 7200, 4100, End::None},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.a) + "-" + std::to_string(c.b) + " at (" +
-                     std::to_string(c.x) + ", " + std::to_string(c.y) + ")");
-        Table t;
-        t.form.Form_Load();
-        openChain(t, "2", "5", c.a, c.b);
-        const auto psc = t.val(t.form.psc);
-        placeAt(t, c.x, c.y);
-        EXPECT_EQ(t.form.first(1).caption(), c.laidAt == End::Right ? "1" : "0");
-        EXPECT_EQ(t.form.first(2).caption(), c.laidAt == End::Left ? "1" : "0");
-        if (c.laidAt == End::None) {
-            EXPECT_EQ(t.placeOf(kTile), Table::Place::PlayerHand);
-            EXPECT_EQ(t.form.lcard(kTile).top(), 7675);
-            EXPECT_EQ(t.form.rcard(kTile).top(), 8095);
-            EXPECT_EQ(t.form.lStatus.caption(), kYourTurn);
-        } else {
-            EXPECT_EQ(t.placeOf(kTile), Table::Place::Chain);
-            EXPECT_EQ(t.val(t.form.psc), psc - c.a - c.b);
-            EXPECT_EQ(t.form.pno.text(), "6");
-            EXPECT_EQ(t.form.lStatus.caption(), kComputerTurn);
+class PlacementTable : public TableTest {};
+
+TEST_F(PlacementTable, RotatemeTurnsAnyCodeToTheTargetAndLaysTheHalves420ApartFromTheSlotsCorner) {
+    // Codes 1 to 4: standing first half up, lying first half right, standing down, lying left.
+    const Halves lies[] = {{2345, 4045, 2345, 4465},
+                           {2765, 4045, 2345, 4045},
+                           {2345, 4465, 2345, 4045},
+                           {2345, 4045, 2765, 4045}};
+    form.Text1.setText("22");
+    form.Label6.setCaption("2345");
+    form.Label7.setCaption("4045");
+    for (int from = 1; from <= 4; ++from) {
+        for (int code = 1; code <= 4; ++code) {
+            form.tileLie(22) = from;
+            form.Label1.setCaption(std::to_string(code));
+            form.rotateme();
+            EXPECT_EQ(halvesOf(form, 22), lies[code - 1]) << from << " to " << code;
+            EXPECT_EQ(form.tileLie(22), code);
         }
     }
-}
-
-struct MatchRow {
-    End end;
-    int slot;  // next free slot: 0 has tag 2, 5 tag 1, 6 tag 4
-    int a, b;  // the tile; the end is open on 3
-    int newEnd, code;
-};
-
-// Both ends' tables, every row, with the first half tried first for a double.
-const MatchRow kMatchRows[] = {
-    {End::Right, 0, 3, 5, 5, 4}, {End::Right, 0, 5, 3, 5, 2}, {End::Right, 5, 3, 5, 5, 1},
-    {End::Right, 5, 5, 3, 5, 3}, {End::Right, 6, 3, 5, 5, 2}, {End::Right, 6, 5, 3, 5, 4},
-    {End::Right, 0, 3, 3, 3, 4}, {End::Right, 5, 3, 3, 3, 1}, {End::Right, 6, 3, 3, 3, 2},
-    {End::Left, 0, 3, 5, 5, 2},  {End::Left, 0, 5, 3, 5, 4},  {End::Left, 5, 3, 5, 5, 3},
-    {End::Left, 5, 5, 3, 5, 1},  {End::Left, 6, 3, 5, 5, 4},  {End::Left, 6, 5, 3, 5, 2},
-    {End::Left, 0, 3, 3, 3, 2},  {End::Left, 5, 3, 3, 3, 3},  {End::Left, 6, 3, 3, 3, 4},
-};
-
-TEST(Placement, EachRowOfBothMatchTablesSetsTheNewOpenValueAndTheOrientationCode) {
-    for (const MatchRow& r : kMatchRows) {
-        const bool right = r.end == End::Right;
-        SCOPED_TRACE(std::string(right ? "right" : "left") + " slot " + std::to_string(r.slot) +
-                     ", tile " + std::to_string(r.a) + "-" + std::to_string(r.b));
-        Table t;
-        t.form.Form_Load();
-        openChain(t, right ? "9" : "3", right ? "3" : "9", r.a, r.b);
-        t.form.first(right ? 1 : 2).setCaption(std::to_string(r.slot));
-        placeAt(t, right ? 7200 : 5000, 4100);
-        EXPECT_EQ((right ? t.form.cd : t.form.cu).caption(), std::to_string(r.newEnd));
-        EXPECT_EQ((right ? t.form.cu : t.form.cd).caption(), "9");
-        EXPECT_EQ(t.form.Label1.caption(), std::to_string(r.code));
-        EXPECT_EQ(t.form.tileLie(kTile), r.code);
-        EXPECT_EQ(t.form.first(right ? 1 : 2).caption(), std::to_string(r.slot + 1));
-        EXPECT_EQ(t.form.mu.caption(), "");
-        EXPECT_EQ(t.form.md.caption(), "");
+    for (const char* code : {"0", "5", ""}) {  // no such code: neither a hang nor a move
+        form.Label1.setCaption(code);
+        form.rotateme();
+        EXPECT_EQ(halvesOf(form, 22), lies[3]) << code;
+        EXPECT_EQ(form.tileLie(22), 4);
     }
 }
 
-// A round of the whole set, each tile sharing a value with the next: 0-0 opens, then tile i
-// is (v[i], v[i+1]).
+TEST(EndRegions, TheEndIsChosenFromTheFirstHalfsPlaceAndTheLeftEndWinsTheOverlap) {
+    const std::tuple<int, int, End> cases[] = {
+        {6025, 4000, N}, {6900, 4000, N}, {6901, 4000, R}, {7000, 3999, L}, {5999, 4500, L},
+        {6000, 4500, R}, {6500, 4450, N}, {6500, 4451, R}, {3000, 4550, L}, {3000, 4551, R},
+        {3000, 7484, R}, {3000, 7485, N}, {1080, 5000, N}, {1081, 5000, R}, {1080, 3000, N},
+        {1081, 3000, L}, {3000, 1000, N}, {3000, 1001, L}, {7000, 1000, N}};
+    for (auto [x, y, end] : cases)
+        EXPECT_EQ(endAt(x, y), end) << x << ", " << y;
+}
+
+TEST_F(PlacementTable, EachRowOfBothMatchTablesSetsTheNewOpenValueAndTheOrientationCode) {
+    // The end open on 3, its next slot (tag 2 at 0, 1 at 5, 4 at 6), the tile, the code it takes.
+    const std::tuple<End, int, int, int, int> rows[] = {
+        {R, 0, 3, 5, 4}, {R, 0, 5, 3, 2}, {R, 5, 3, 5, 1}, {R, 5, 5, 3, 3}, {R, 6, 3, 5, 2},
+        {R, 6, 5, 3, 4}, {R, 0, 3, 3, 4}, {R, 5, 3, 3, 1}, {R, 6, 3, 3, 2}, {L, 0, 3, 5, 2},
+        {L, 0, 5, 3, 4}, {L, 5, 3, 5, 3}, {L, 5, 5, 3, 1}, {L, 6, 3, 5, 4}, {L, 6, 5, 3, 2},
+        {L, 0, 3, 3, 2}, {L, 5, 3, 3, 3}, {L, 6, 3, 3, 4}};
+    form.first(0).setCaption("1");
+    for (auto [end, slot, a, b, code] : rows) {
+        t.setTile(22, a, b);
+        form.first(end == R ? 1 : 2).setCaption(std::to_string(slot));
+        form.cu.setCaption(end == R ? "9" : "3");
+        form.cd.setCaption(end == R ? "3" : "9");
+        layAt(form, end);
+        const std::string other = std::to_string(a == 3 ? b : a);
+        EXPECT_EQ(form.cu.caption() + form.cd.caption(), end == R ? "9" + other : other + "9");
+        EXPECT_EQ(form.tileLie(22), code)
+            << (end == R ? "right " : "left ") << slot << ", " << a << b;
+        EXPECT_EQ(form.first(end == R ? 1 : 2).caption(), std::to_string(slot + 1));
+    }
+}
+
+// The whole set in a round: 0-0 opens, then tile i + 1 holds v[i] and v[i + 1].
 constexpr int kRound[29] = {0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 0,
                             2, 4, 6, 1, 3, 5, 0, 3, 6, 2, 5, 1, 4, 0};
 
-// Lays the 27 tiles after the opening one by one at one end and checks each against its slot:
-// its upper-left corner at the slot's corner + 25, the halves 420 apart in the slot's lie, and
-// the matching half next to the tile laid before it.
-void layWholeBranch(End end) {
-    const bool right = end == End::Right;
-    Table t;
-    t.form.Form_Load();
-    Form1& f = t.form;
-    for (int i = 0; i <= 27; ++i) {  // tile i + 1 gets the i-th pair of the round
-        const bool firstHalfMatches = i % 2 == 1;
-        f.lcard(i + 1).setTag(std::to_string(kRound[firstHalfMatches ? i : i + 1]));
-        f.rcard(i + 1).setTag(std::to_string(kRound[firstHalfMatches ? i + 1 : i]));
+// Each tile goes to the next slot, which is shown, at its corner + 25 with the halves 420 apart.
+TEST(Placement, AWholeBranchAtEitherEndRunsThroughBothCornersSlotBySlot) {
+    for (End end : {R, L}) {
+        Table t;
+        Form1& f = t.form;
+        f.Form_Load();
+        for (int i = 0; i <= 27; ++i) {
+            f.lcard(i + 1).setTag(std::to_string(kRound[i + (i % 2 == 0)]));
+            f.rcard(i + 1).setTag(std::to_string(kRound[i + (i % 2 == 1)]));
+        }
+        f.Text1.setText("1");
+        f.domook();  // the player opens with 0-0
+        for (int i = 1; i <= 27; ++i) {
+            const SlotPlace& slot = (end == R ? rightSlots() : leftSlots())[i - 1];
+            const bool firstMatches = f.lcard(i + 1).tag() == std::to_string(kRound[i]);
+            layAt(f, end, i + 1);
+            SCOPED_TRACE((end == R ? "right slot " : "left slot ") + std::to_string(i - 1));
+            EXPECT_EQ((end == R ? f.cd : f.cu).caption(), std::to_string(kRound[i + 1]));
+            for (int s = i; s <= i + 1 && s < kSlotsPerBranch; ++s)
+                EXPECT_EQ((end == R ? f.Shr(s) : f.Shl(s)).visible(), s == i) << s;
+            // Corners run down (right) or up (left); the matching half meets the tile before.
+            const int step = (end == R) == (slot.tag != 4) ? 420 : -420, back = step < 0 ? 420 : 0;
+            const int x = slot.left + 25, y = slot.top + 25;
+            const Halves near = slot.tag == 1 ? Halves{x, y + back, x, y + back + step}
+                                              : Halves{x + back, y, x + back + step, y};
+            EXPECT_EQ(halvesOf(f, i + 1),
+                      (firstMatches ? near : Halves{near[2], near[3], near[0], near[1]}));
+        }
     }
-    f.Text1.setText("1");
-    f.domook();  // the player opens with 0-0
-    ASSERT_EQ(f.first(0).caption(), "1");
+}
 
-    const auto& slots = right ? rightSlots() : leftSlots();
-    for (int i = 1; i <= 27; ++i) {
-        const int k = i + 1;
-        const SlotPlace& slot = slots[static_cast<std::size_t>(i - 1)];
-        SCOPED_TRACE(std::string(right ? "Shr(" : "Shl(") + std::to_string(i - 1) + "), tile " +
-                     t.pips(k));
-        const std::string open = std::to_string(kRound[i]);
-        ASSERT_EQ((right ? f.cd : f.cu).caption(), open);
-        const plat::Image& matching = f.lcard(k).tag() == open ? f.lcard(k) : f.rcard(k);
-        const plat::Image& other = &matching == &f.lcard(k) ? f.rcard(k) : f.lcard(k);
+TEST_F(PlacementTable, TheFirstTileDroppedAnywhereOnTheTableGoesToTheOpeningPlace) {
+    t.setTile(22, 3, 5);
+    t.dragTileTo(22, 9000, 6000);
+    EXPECT_EQ(halvesOf(form, 22), (Halves{6025, 4000, 6450, 4000}));
+    EXPECT_EQ(form.lcard(22).width() + form.rcard(22).height(), 800);
+    EXPECT_EQ(form.first(0).caption() + form.cu.caption() + form.cd.caption() + form.pno.text(),
+              "1356");
+    EXPECT_EQ(form.lblStatusBar.caption(), "You Choose Card  3 / 5");
+    EXPECT_EQ(form.lStatus.caption(), kComputerTurn);
+}
+
+// On a chain open on 2 and 5 with Shr(2) next, a right press during the drag or a tile let go
+// below Top 7100 or where it fits no end goes home. Every release restarts the turn tick.
+TEST(TileDrag, ATileIsLaidOnlyWhereItFitsAboveTheHandRowAndOtherwiseGoesHome) {
+    const std::tuple<int, int, int, bool, bool, const char*> cases[] = {
+        {56, 7200, 4100, false, true, "5 / 6"},  {56, 7200, 7100, false, true, "5 / 6"},
+        {56, 7200, 7101, false, false, "5 / 6"}, {56, 5000, 4100, false, false, "5 / 6"},
+        {62, 7200, 4100, false, false, "6 / 2"}, {13, 7200, 4100, false, false, ""},
+        {56, 7200, 4100, true, false, "5 / 6"}};
+    for (const auto& [pips, x, y, rightPress, laid, hint] : cases) {
+        SCOPED_TRACE(std::to_string(pips) + " to " + std::to_string(x) + ", " + std::to_string(y));
+        Table t;
+        Form1& f = t.form;
+        f.Form_Load();
+        t.setTile(22, pips / 10, pips % 10);
+        f.first(0).setCaption("1");
+        f.first(1).setCaption("2");
+        f.cu.setCaption("2");
+        f.cd.setCaption("5");
+        f.packhands();
         f.changetoplayer();
-        f.Text1.setText(std::to_string(k));
-        f.mu.setCaption(f.lcard(k).tag());
-        f.md.setCaption(f.rcard(k).tag());
-        f.lcard(k).move(right ? 7200 : 5000, 4100);
-        f.domook();
-
-        EXPECT_EQ(f.first(right ? 1 : 2).caption(), std::to_string(i));
-        EXPECT_EQ(f.first(right ? 2 : 1).caption(), "0");
-        EXPECT_EQ((right ? f.cd : f.cu).caption(), std::to_string(kRound[i + 1]));
-        EXPECT_EQ(f.tileLie(k), std::stoi(f.Label1.caption()));
-        EXPECT_EQ(f.lStatus.caption(), kComputerTurn);
-        EXPECT_EQ(std::min(matching.left(), other.left()), slot.left + 25);
-        EXPECT_EQ(std::min(matching.top(), other.top()), slot.top + 25);
-        const int dx = other.left() - matching.left(), dy = other.top() - matching.top();
-        if (slot.tag == 1) {  // a corner: the chain comes from above (right) or below (left)
-            EXPECT_EQ(dx, 0);
-            EXPECT_EQ(dy, right ? 420 : -420);
-        } else {  // a row running rightwards has the matching half on the left
-            const bool rightwards = right == (slot.tag == 2);
-            EXPECT_EQ(dy, 0);
-            EXPECT_EQ(dx, rightwards ? 420 : -420);
-        }
-        for (int s = 0; s < kSlotsPerBranch; ++s) {
-            EXPECT_EQ((right ? f.Shr(s) : f.Shl(s)).visible(), s <= i) << "slot " << s;
-        }
+        t.mouse.press(2030, 7875, plat::kLeftButton);
+        t.mouse.move(x + 200, y + 200, plat::kLeftButton);
+        if (rightPress) t.mouse.press(x + 200, y + 200, plat::kRightButton);
+        t.mouse.release(x + 200, y + 200, plat::kLeftButton);
+        if (rightPress) t.mouse.release(x + 200, y + 200, plat::kRightButton);
+        EXPECT_TRUE(f.Timer1.enabled());
+        EXPECT_EQ(halvesOf(f, 22),
+                  (laid ? Halves{8920, 4045, 9340, 4045} : Halves{1830, 7675, 1830, 8095}));
+        EXPECT_EQ(f.first(1).caption() + f.cd.caption(), laid ? "36" : "25");
+        EXPECT_EQ(f.lStatus.caption(), laid ? kComputerTurn : kYourTurn);
+        EXPECT_EQ(f.lblStatusBar.caption(), *hint ? "You Choose Card  " + std::string(hint) : "");
     }
 }
 
-TEST(Placement, AWholeRightBranchRunsThroughBothCornersSlotBySlot) {
-    layWholeBranch(End::Right);
-}
-
-TEST(Placement, AWholeLeftBranchRunsThroughBothCornersSlotBySlot) {
-    layWholeBranch(End::Left);
+TEST(TileDrag, APressOutsideThePlayersTurnOrOnATileOfTheChainChangesNothing) {
+    for (bool onChain : {false, true}) {
+        Table t;
+        t.form.Form_Load();
+        if (onChain) t.dragTileTo(22, 6025, 4000);  // opens the chain
+        onChain ? t.form.changetoplayer() : t.form.changetocomputer();
+        const Halves before = halvesOf(t.form, 22);
+        t.sys.recordChanges = true;
+        t.mouse.drag(before[0] + 200, before[1] + 200, 7400, 4300);
+        EXPECT_TRUE(t.sys.changes.empty()) << t.sys.changes.size() << " changes";
+        EXPECT_TRUE(t.form.Timer1.enabled() && t.form.Timer2.enabled());
+    }
 }
 
 }  // namespace

@@ -1,188 +1,113 @@
-// How many halves of each hand match an open end, the computer's hand list, and the packing of
-// both hand rows.
-#include <algorithm>
+// The turn's bookkeeping: how many halves of each hand match an open end, the computer's hand
+// list, the packing of both rows, the status label, and the short wait of the animations.
+#include <limits>
 #include <set>
+#include <stdexcept>
 
-#include "support/table_fixture.h"
+#include "support/table_checks.h"
 
 namespace brackwell::testing {
 namespace {
 
-class CountsTable : public TableTest {};
-
-enum class Side { Player, Computer };
-
-int firstTileOf(Side s) {
-    return s == Side::Player ? 22 : 15;
-}
-
 using Pairs = std::vector<std::pair<int, int>>;
 
-// Gives the dealt tiles of each hand the listed pairs, and the rest of both hands pairs that
-// touch none of `ends`. All pairs differ, so no tile arranged earlier is swapped away.
-void arrangeHands(Table& t, const Pairs& player, const Pairs& computer, const std::set<int>& ends) {
-    std::set<std::pair<int, int>> used(player.begin(), player.end());
-    used.insert(computer.begin(), computer.end());
-    for (Side side : {Side::Player, Side::Computer}) {
-        int k = firstTileOf(side);
-        for (auto [a, b] : side == Side::Player ? player : computer)
-            t.setTile(k++, a, b);
-        for (int a = 0; a <= 6; ++a) {
-            for (int b = a; b <= 6 && k < firstTileOf(side) + 7; ++b) {
-                if (used.count({a, b}) || ends.count(a) || ends.count(b)) continue;
-                used.insert({a, b});
-                t.setTile(k++, a, b);
-            }
+class CountsTable : public TableTest {
+  protected:
+    // The hand from tile `first` holds `pairs`, then tiles of 7 pips, which match no end.
+    void give(int first, Pairs pairs, const char* left, const char* right) {
+        pairs.resize(7, {7, 7});
+        for (int i = 0; i < 7; ++i) {
+            form.lcard(first + i).setTag(std::to_string(pairs[i].first));
+            form.rcard(first + i).setTag(std::to_string(pairs[i].second));
         }
+        form.cu.setCaption(left);
+        form.cd.setCaption(right);
     }
-}
-
-void setEnds(Form1& f, const char* left, const char* right) {
-    f.cu.setCaption(left);
-    f.cd.setCaption(right);
-}
-
-// Puts tile k somewhere on the line of play, lying.
-void layOnChain(Form1& f, int k) {
-    f.lcard(k).move(7120, 4045);
-    f.rcard(k).move(7540, 4045);
-}
-
-long long countFor(Table& t, Side s) {
-    if (s == Side::Player) {
-        t.form.variableppmove();
-        return t.val(t.form.AvPmove);
+    long long count(bool player) {
+        player ? form.variableppmove() : form.variableccmove();
+        return t.val(player ? form.AvPmove : form.AvCmove);
     }
-    t.form.variableccmove();
-    return t.val(t.form.AvCmove);
-}
-
-struct CountCase {
-    const char* rule;
-    const char *left, *right;
-    Pairs hand;
-    std::set<int> ends;
-    int matchingHalves;
 };
 
-const CountCase kCounts[] = {
-    {"each half equal to an end adds one", "3", "5", {{3, 5}, {5, 5}, {1, 2}}, {3, 5}, 4},
-    {"a double on an end adds both halves", "4", "6", {{4, 4}}, {4, 6}, 2},
-    {"a half is counted once when both ends are equal", "3", "3", {{3, 5}}, {3}, 1},
-    {"before the first tile the empty ends read 0", "", "", {{0, 0}, {0, 3}}, {0}, 3},
-    {"the ends of a new deal read 0", "0", "0", {{0, 6}}, {0}, 1},
-};
-
-TEST(Counts, EachSideCountsItsHalvesThatMatchAnOpenEnd) {
-    for (Side side : {Side::Player, Side::Computer}) {
-        for (const CountCase& c : kCounts) {
-            SCOPED_TRACE(std::string(c.rule) +
-                         (side == Side::Player ? " (player)" : " (computer)"));
-            Table t;
-            t.form.Form_Load();
-            arrangeHands(t, side == Side::Player ? c.hand : Pairs{},
-                         side == Side::Computer ? c.hand : Pairs{}, c.ends);
-            setEnds(t.form, c.left, c.right);
-            EXPECT_EQ(countFor(t, side), c.matchingHalves);
+TEST_F(CountsTable, EachSideCountsItsHalvesThatMatchAnOpenEndInTheSlotsOfThisHand) {
+    // A double adds two, a half matching both ends one; empty ends (no chain yet) read 0.
+    const std::tuple<const char*, const char*, Pairs, int> cases[] = {
+        {"3", "5", {{3, 5}, {5, 5}, {1, 2}}, 4}, {"3", "3", {{3, 5}}, 1}, {"", "", {{0, 3}}, 1}};
+    for (bool player : {true, false}) {
+        for (const auto& [left, right, hand, want] : cases) {
+            give(player ? 22 : 15, hand, left, right);
+            EXPECT_EQ(count(player), want) << player << ", ends " << left << "/" << right;
         }
     }
-}
-
-TEST_F(CountsTable, CountsExamineOnlyTheSlotsDealtAndDrawnThisHand) {
-    arrangeHands(t, {}, {}, {6});
-    setEnds(form, "6", "6");
-    // Tiles 1 and 2 (6-6 and 5-6) stand in the rows but are named only by slot 8.
-    t.setTile(1, 6, 6);
-    t.setTile(2, 5, 6);
+    // Now the player holds 0-3; tile 1 (0-0) in the row is named only by slot 8, a drawn one.
+    t.setTile(1, 0, 0);
     form.lcard(1).move(5190, 7675);
-    form.lcard(2).move(5190, 30);
     form.playerTiles(8) = 1;
-    form.compTiles(8) = 2;
-    EXPECT_EQ(countFor(t, Side::Player), 0);
-    EXPECT_EQ(countFor(t, Side::Computer), 0);
+    EXPECT_EQ(count(true), 1);
     form.playerDrawn = 1;
-    form.compDrawn = 1;
-    EXPECT_EQ(countFor(t, Side::Player), 2);
-    EXPECT_EQ(countFor(t, Side::Computer), 1);
-    EXPECT_EQ(form.List1.items().back(), "02");
+    EXPECT_EQ(count(true), 3);
 }
 
-TEST_F(CountsTable, TilesNamedByASlotButLyingOnTheChainAreNeitherCountedNorPacked) {
-    arrangeHands(t, {{3, 5}, {5, 5}}, {{3, 4}, {5, 6}}, {3, 5});
-    setEnds(form, "3", "5");
-    layOnChain(form, 22);
-    form.lcard(15).move(3120, 2260);
-    form.rcard(15).move(3540, 2260);
-    form.packhands();
-    EXPECT_EQ(t.val(form.AvPmove), 2);
-    EXPECT_EQ(t.val(form.AvCmove), 1);
-    EXPECT_EQ(form.lcard(22).left(), 7120);
-    EXPECT_EQ(form.lcard(22).top(), 4045);
-    EXPECT_EQ(form.lcard(15).top(), 2260);
-    EXPECT_EQ(form.List1.items(), (std::vector<std::string>{"16", "17", "18", "19", "20", "21"}));
-}
-
-TEST_F(CountsTable, List1HoldsTheComputersTilesInHandAsTwoDigitsInSlotOrder) {
-    form.lcard(3).move(2310, 30);
-    form.compTiles(1) = 15;
-    form.compTiles(2) = 3;
-    for (int i = 3; i <= 7; ++i)
-        form.compTiles(i) = 0;
-    form.variableccmove();
-    EXPECT_EQ(form.List1.items(), (std::vector<std::string>{"15", "03"}));
-}
-
-// A count whose passes let events run may be overtaken by a nested count, and the hand may
-// change meanwhile; the outer count must still end with the hand as it stands at its end.
-TEST_F(CountsTable, CountOvertakenByANestedCountEndsWithTheExactFigureOfTheHandAsItStands) {
-    arrangeHands(t, {{3, 5}, {5, 5}, {1, 2}}, {{3, 6}, {5, 6}}, {3, 5});
-    setEnds(form, "3", "5");
-    for (Side side : {Side::Player, Side::Computer}) {
-        for (bool handChanges : {false, true}) {
-            SCOPED_TRACE(std::string(side == Side::Player ? "player" : "computer") +
-                         (handChanges ? ", a tile leaves the hand" : ", same hand"));
-            const int leaving = firstTileOf(side);
-            bool nested = false;
-            sys.onEvents = [&](int) {
-                if (nested) return;
-                nested = true;  // after the outer count's first pass, with six still to go
-                countFor(t, side);
-                if (handChanges) layOnChain(form, leaving);
-            };
-            const long long outer = countFor(t, side);
-            sys.onEvents = nullptr;
-            const int wanted = side == Side::Player ? (handChanges ? 2 : 4) : (handChanges ? 1 : 2);
-            EXPECT_EQ(outer, wanted);
-            if (side == Side::Computer) {
-                const auto& items = form.List1.items();
-                EXPECT_EQ(items.size(), handChanges ? 6u : 7u);
-                EXPECT_EQ(std::set<std::string>(items.begin(), items.end()).size(), items.size());
-                EXPECT_EQ(std::count(items.begin(), items.end(), "15"), handChanges ? 0 : 1);
-            }
-        }
+// A count lets events run at each pass, so a nested count may overtake it as the hand changes.
+TEST_F(CountsTable, ACountOvertakenByANestedCountEndsWithTheExactFigureOfTheHandAsItStands) {
+    give(15, {{3, 6}, {5, 6}}, "3", "5");
+    for (bool handChanges : {false, true}) {
+        bool nested = false;
+        sys.onEvents = [&](int) {
+            if (nested) return;
+            nested = true;  // after the outer count's first pass, with six still to go
+            count(false);
+            if (handChanges) moveTile(form, 15, {7120, 4045, 7540, 4045});
+        };
+        EXPECT_EQ(count(false), handChanges ? 1 : 2);
+        sys.onEvents = nullptr;
+        const auto& items = form.List1.items();
+        EXPECT_EQ(std::set<std::string>(items.begin(), items.end()).size(), items.size());
+        EXPECT_EQ(items.front() + " of " + std::to_string(items.size()),
+                  handChanges ? "16 of 6" : "15 of 7");
     }
 }
 
 TEST_F(CountsTable, PackhandsClosesTheGapsInSlotOrderAndLiftsTheComputersRow) {
-    layOnChain(form, 23);             // slot 2
-    form.lcard(26).move(7120, 4945);  // slot 5
-    form.rcard(26).move(7540, 4945);
+    moveTile(form, 23, {7120, 4045, 7540, 4045});  // slots 2 and 5 go to the line of play
+    moveTile(form, 26, {7120, 4945, 7540, 4945});
     form.packhands();
-    const int rest[] = {22, 24, 25, 27, 28};
-    const int lefts[] = {1830, 2310, 2790, 3270, 3750};
-    for (int n = 0; n < 5; ++n) {
-        SCOPED_TRACE("tile " + std::to_string(rest[n]));
-        EXPECT_EQ(form.lcard(rest[n]).left(), lefts[n]);
-        EXPECT_EQ(form.lcard(rest[n]).top(), 7675);
-        EXPECT_EQ(form.rcard(rest[n]).left(), lefts[n]);
-        EXPECT_EQ(form.rcard(rest[n]).top(), 8095);
+    for (auto [k, left] : {std::pair{22, 1830}, {24, 2310}, {25, 2790}, {27, 3270}, {28, 3750}})
+        EXPECT_EQ(halvesOf(form, k), (Halves{left, 7675, left, 8095})) << k;
+    EXPECT_EQ(halvesOf(form, 26), (Halves{7120, 4945, 7540, 4945}));
+    EXPECT_EQ(halvesOf(form, 21), (Halves{4710, 30, 4710, 450}));  // the computer's row lifted
+}
+
+TEST_F(CountsTable, TheStatusNamesTheSideToMoveBesideItsRow) {
+    std::string shown;
+    for (auto step : {&Form1::changetocomputer, &Form1::changetocomputer, &Form1::getturn,
+                      &Form1::getturn, &Form1::changetoplayer, &Form1::changetoplayer}) {
+        (form.*step)();
+        shown += form.lStatus.caption() + "@" + std::to_string(form.lStatus.top()) + ", ";
     }
-    EXPECT_EQ(form.lcard(26).top(), 4945);
-    for (int k = 15; k <= 21; ++k) {
-        SCOPED_TRACE("tile " + std::to_string(k));
-        EXPECT_EQ(form.lcard(k).left(), 1350 + 480 * (k - 14));
-        EXPECT_EQ(form.lcard(k).top(), 30);
-        EXPECT_EQ(form.rcard(k).top(), 450);
+    EXPECT_EQ(shown,
+              "Status: Computer1@1100, Status: Computer1@1100, Status: Your Turn@7100, "
+              "Status: Computer1@1100, Status: Your Turn@7100, Status: Your Turn@7100, ");
+}
+
+// The hook stops a spinning wait; two 100 ms timers wake a second's wait about ten times.
+TEST(Delay, WaitsAtLeastTheAskedTimeOnTheEventLoopEvenAcrossTheTickCountsWrap) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    const std::pair<std::int32_t, float> cases[] = {{1000, 0},        {1000, 1},    {1000, 1000},
+                                                    {kMax - 2, 1000}, {kMax, 1000}, {-1, 1000}};
+    for (auto [firstTick, ms] : cases) {
+        int passes = 0, outer = 0;
+        Table t(42, firstTick);
+        t.form.Form_Load();
+        t.sys.onEvents = [&](int depth) {
+            if (++passes > 10000) throw std::runtime_error("the wait spins");
+            outer += depth == 1;
+        };
+        const auto before = t.sys.now();
+        t.form.Delay(ms);
+        EXPECT_GE(t.sys.now() - before, ms) << firstTick << ", " << ms;
+        EXPECT_LT(t.sys.now() - before, ms + 1000);
+        EXPECT_TRUE(outer >= 1 && outer <= 30) << outer << " wakes";
     }
 }
 

@@ -1,132 +1,131 @@
-// The deal: the double-six set over tiles 1..28, where each tile lies, how it lies, the pip
-// totals, who opens, and what "New Game" keeps and clears.
-#include <algorithm>
-#include <functional>
+// Start-up and the deal: the optional files, caption and title, the error message, the set, where
+// each tile lies and what it shows, who opens, what "New Game" carries over, and the preview.
+#include <numeric>
+#include <set>
 
-#include "support/table_fixture.h"
+#include "support/table_checks.h"
 
 namespace brackwell::testing {
 namespace {
 
+using plat::headless::FileKind;
 class DealtTable : public TableTest {};
 
-using Place = Table::Place;
-
-int sumOver(Table& t, int from, int to) {
-    int sum = 0;
-    for (int k = from; k <= to; ++k)
-        sum += t.pipTotal(k);
-    return sum;
-}
-
-TEST(Deal, HandsOutEachPairOnceWithPipTotalsOfTheirHands) {
-    std::vector<std::string> doubleSix;
-    for (int a = 0; a <= 6; ++a) {
-        for (int b = a; b <= 6; ++b)
-            doubleSix.push_back(std::to_string(a) + std::to_string(b));
-    }
-    for (std::uint64_t seed : {1u, 7u, 42u, 1234u}) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        Table t(seed);
+TEST(StartUp, OptionalFilesChangeOnlyTheLookTheGameIsAlwaysDealtAndTheTitleIsShort) {
+    const std::optional<FileKind> none, plain = FileKind::Plain, garbage = FileKind::Garbage;
+    // The skin file, the cursor file, then whether the skin is applied and the pointer set.
+    const std::tuple<std::optional<FileKind>, std::optional<FileKind>, bool, bool> cases[] = {
+        {none, none, false, false},    {plain, none, true, false},
+        {garbage, none, false, false}, {FileKind::Directory, none, false, false},
+        {none, plain, false, true},    {none, garbage, false, false}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [skin, cursor, skinned, pointer] = cases[i];
+        Table t;
+        if (skin) t.sys.addFile("x/o.cjs", *skin);
+        if (cursor) t.sys.addFile("HAND-M.CUR", *cursor);
         t.form.Form_Load();
-        std::vector<std::string> dealt;
-        for (int k = 1; k <= kTiles; ++k) {
-            std::string a = t.form.lcard(k).tag(), b = t.form.rcard(k).tag();
-            if (b < a) std::swap(a, b);
-            dealt.push_back(a + b);
-        }
-        std::sort(dealt.begin(), dealt.end());
-        EXPECT_EQ(dealt, doubleSix);
-        EXPECT_EQ(sumOver(t, 1, 28), 168);
-        EXPECT_EQ(t.val(t.form.csc), sumOver(t, 15, 21));
-        EXPECT_EQ(t.val(t.form.psc), sumOver(t, 22, 28));
+        EXPECT_EQ(t.sys.skinApplied.has_value(), skinned) << "case " << i;
+        EXPECT_EQ(t.form.window.backColour() == plat::kButtonFace, skinned) << i;
+        EXPECT_EQ(t.form.window.mouseIcon() != 0, pointer) << i;
+        EXPECT_TRUE(t.sys.messages.empty()) << i;
+        EXPECT_EQ(t.tilesIn(Table::Place::Boneyard).size(), 14u) << i;
+        EXPECT_EQ(t.form.window.caption() + "|" + t.sys.appTitle(), "Brackwell|Brackwell");
     }
+    // The title drops the product name's last word, then words until 40 characters are left.
+    EXPECT_EQ(applicationTitle("Alpha Beta Gamma Delta Epsilon Zeta Eta Theta Iota"),
+              "Alpha Beta Gamma Delta Epsilon Zeta Eta");
 }
 
-// Where tile k's halves lie after the deal: first half (Left, Top), second half (Left, Top).
-struct DealtPlace {
-    const char* place;
-    int from, to, lie;
-    std::function<std::array<int, 4>(int)> at;
-};
-
-const DealtPlace kDealtPlaces[] = {
-    {"boneyard column, lying", 1, 14, 2,
-     [](int k) {
-         return std::array{540, 650 + 435 * k, 120, 650 + 435 * k};
-     }},
-    {"computer's row, standing", 15, 21, 1,
-     [](int k) {
-         const int left = 1350 + 485 * (k - 14);
-         return std::array{left, 60, left, 480};
-     }},
-    {"player's row, standing", 22, 28, 1,
-     [](int k) {
-         const int left = 1350 + 485 * (k - 21);
-         return std::array{left, 7675, left, 8095};
-     }},
-};
-
-TEST_F(DealtTable, DealLaysBoneyardAndHandsInTheirRowsWithTheirOrientationCodes) {
-    for (const DealtPlace& p : kDealtPlaces) {
-        for (int k = p.from; k <= p.to; ++k) {
-            SCOPED_TRACE(std::string(p.place) + ", tile " + std::to_string(k));
-            const auto want = p.at(k);
-            EXPECT_EQ((std::array{form.lcard(k).left(), form.lcard(k).top(), form.rcard(k).left(),
-                                  form.rcard(k).top()}),
-                      want);
-            EXPECT_EQ(form.tileLie(k), p.lie);
-            EXPECT_TRUE(form.lcard(k).visible() && form.rcard(k).visible());
-        }
-    }
-    for (int k = 15; k <= 28; ++k) {
-        EXPECT_EQ(k <= 21 ? form.compTiles(k - 14) : form.playerTiles(k - 21), k);
-    }
-    EXPECT_EQ(form.List1.items(),
-              (std::vector<std::string>{"15", "16", "17", "18", "19", "20", "21"}));
-    EXPECT_EQ(form.pno.text(), "7");
-    EXPECT_EQ(form.cno.text(), "7");
+// The player's count traps its seven passes; a failure in the computer's first reaches the tick.
+TEST_F(DealtTable, AnUntrappedFailureInATimerTickIsReportedWithTheApplicationErrorMessage) {
+    form.Timer2.setEnabled(false);
+    sys.failNext(plat::headless::Service::DoEvents, "Device unavailable", 7);
+    sys.runFor(1000);
+    ASSERT_EQ(sys.messages.size(), 1u);
+    EXPECT_EQ(sys.messages[0].text,
+              "Device unavailable\r\nin BrackwellGame2021/08/31.Form1.Timer1_Timer at line " +
+                  std::to_string(sys.failedAt->line()) +
+                  "\r\rPlease email screenshot of this message to support@brackwell.example");
+    EXPECT_EQ(sys.messages[0].style, 48);
+    EXPECT_EQ(sys.messages[0].title, "Application Error");
+    EXPECT_FALSE(sys.ended);
 }
 
-TEST_F(DealtTable, OpeningAlternatesPlayerComputerPlayerAcrossNewGames) {
-    EXPECT_EQ(form.mturn.text(), "1");
-    EXPECT_EQ(form.lStatus.caption(), kYourTurn);
-    const char* opens[] = {kComputerTurn, kYourTurn, kComputerTurn};
-    for (const char* status : opens) {
-        sys.runFor(3000);  // whatever happens in the hand does not decide the next opener
-        MouseRouter::click(form.PushButton1);
-        EXPECT_EQ(form.lStatus.caption(), status);
-        EXPECT_EQ(form.mturn.text(), status == std::string(kYourTurn) ? "1" : "2");
+TEST_F(DealtTable, DealHandsOutEachPairOnceAndTotalsThePipsOfEachHand) {
+    std::set<std::string> pairs;  // a pair dealt twice would shorten the list below
+    int comp = 0, player = 0;
+    for (int k = 1; k <= kTiles; ++k) {
+        const std::string a = form.lcard(k).tag(), b = form.rcard(k).tag();
+        pairs.insert(std::min(a, b) + std::max(a, b) + " ");
+        (k >= 22 ? player : comp) += k >= 15 ? t.pipTotal(k) : 0;
     }
+    EXPECT_EQ(
+        std::accumulate(pairs.begin(), pairs.end(), std::string()),
+        "00 01 02 03 04 05 06 11 12 13 14 15 16 22 23 24 25 26 33 34 35 36 44 45 46 55 56 66 ");
+    EXPECT_EQ(t.val(form.csc), comp);
+    EXPECT_EQ(t.val(form.psc), player);
 }
 
-TEST_F(DealtTable, NewGameCarriesTheShownScoresAndClearsTheLastHand) {
+TEST_F(DealtTable, DealLaysTheTilesWithTheirCodesShowsOnlyThePlayersFacesAndTheFirstSlots) {
+    // The ends of the boneyard column (lying) and of both hand rows (standing).
+    const std::tuple<int, Halves, int, const char*> rows[] = {
+        {1, {540, 1085, 120, 1085}, 2, "back off"},   {14, {540, 6740, 120, 6740}, 2, "back off"},
+        {15, {1835, 60, 1835, 480}, 1, "back off"},   {21, {4745, 60, 4745, 480}, 1, "back off"},
+        {22, {1835, 7675, 1835, 8095}, 1, "face on"}, {28, {4745, 7675, 4745, 8095}, 1, "face on"}};
+    for (const auto& [k, at, lie, looks] : rows) {
+        EXPECT_EQ(halvesOf(form, k), at) << k;
+        EXPECT_EQ(form.tileLie(k), lie) << k;
+        EXPECT_EQ(looksOf(form, k), looks) << k;
+    }
+    for (int i = 0; i < kSlotsPerBranch; ++i)  // the empty table: only the first slot of each
+        EXPECT_EQ(form.Shr(i).visible() + form.Shl(i).visible(), i == 0 ? 2 : 0) << i;
+}
+
+TEST_F(DealtTable, NewGamePassesTheOpeningCarriesTheShownScoresAndClearsTheLastHand) {
     form.compscore.setCaption("012");
     form.playerscore.setCaption("034");
-    form.cu.setCaption("4");
-    form.cd.setCaption("6");
-    form.first(0).setCaption("1");
-    form.first(1).setCaption("3");
-    form.first(2).setCaption("2");
-    form.pull.setText("5");
-    form.lblStatusBar.setCaption("You Choose Card  4 / 6");
-
+    for (plat::Label* l : {&form.cu, &form.cd, &form.first(0), &form.first(1), &form.first(2)})
+        l->setCaption("3");
+    form.compTiles(8) = form.playerTiles(8) = 1;  // a draw of the last hand
     MouseRouter::click(form.PushButton1);
+    EXPECT_EQ(form.ccsc.caption() + form.ppsc.caption(), "012034");
+    EXPECT_EQ(form.cu.caption() + form.cd.caption() + form.first(0).caption() +
+                  form.first(1).caption() + form.first(2).caption(),
+              "00000");
+    EXPECT_EQ(form.compTiles(8) + form.playerTiles(8), 0);
+    EXPECT_EQ(form.lStatus.caption(), kComputerTurn);
+    MouseRouter::click(form.PushButton1);
+    EXPECT_EQ(form.lStatus.caption(), kYourTurn);
+}
 
-    EXPECT_EQ(form.ccsc.caption(), "012");
-    EXPECT_EQ(form.ppsc.caption(), "034");
-    EXPECT_EQ(form.compscore.caption(), "012");
-    EXPECT_EQ(form.playerscore.caption(), "034");
-    for (const plat::Label* l :
-         {&form.cu, &form.cd, &form.first(0), &form.first(1), &form.first(2)})
-        EXPECT_EQ(l->caption(), "0") << l->name();
-    EXPECT_EQ(form.pull.text(), "0");
-    EXPECT_EQ(form.lblStatusBar.caption(), "");
-    EXPECT_EQ(t.val(form.csc), sumOver(t, 15, 21));
-    EXPECT_EQ(t.val(form.psc), sumOver(t, 22, 28));
-    EXPECT_EQ(t.tilesIn(Place::Boneyard).size(), 14u);
-    EXPECT_EQ(t.tilesIn(Place::ComputerHand).size(), 7u);
-    EXPECT_EQ(t.tilesIn(Place::PlayerHand).size(), 7u);
+TEST_F(DealtTable, ShowcardsGivesFacesOnTheTableTurnedForALyingTileAndBacksOutsideIt) {
+    // Off the table last: showcards disables a tile there but never enables one.
+    const std::pair<Halves, const char*> cases[] = {
+        {{1835, 7675, 1835, 8095}, "face on"},   {{7120, 4045, 7540, 4045}, "turned on"},
+        {{11170, 4540, 11170, 4960}, "face on"}, {{1081, 4000, 1501, 4000}, "turned on"},
+        {{3000, 1000, 3420, 1000}, "turned on"}, {{1080, 4000, 1500, 4000}, "back off"},
+        {{3000, 999, 3420, 999}, "back off"}};
+    form.turnFaces = 1;
+    form.Text1.setText("22");
+    for (const auto& [at, looks] : cases) {
+        moveTile(form, 22, at);
+        form.showcards();
+        EXPECT_EQ(looksOf(form, 22), looks) << at[0] << ", " << at[1];
+    }
+}
+
+TEST_F(DealtTable, PreviewShowsTheFaceOnThePlayersTurnOrWhenAskedAndTheBackOtherwise) {
+    form.Text1.setText("22");
+    const auto faces = std::pair(form.lcard(22).picture(), form.rcard(22).picture());
+    const auto preview = [&] {
+        form.showcards();
+        return std::pair(form.NabU.picture(), form.NabD.picture());
+    };
+    EXPECT_EQ(preview(), faces);  // the player's turn
+    form.lStatus.setCaption(kComputerTurn);
+    EXPECT_EQ(preview(), std::pair(plat::kTileBack, plat::kTileBack));
+    form.previewFaceUp = 1;
+    EXPECT_EQ(preview(), faces);
 }
 
 }  // namespace

@@ -23,7 +23,11 @@ QString besideOrInstalled(const char* relative) {
 }
 }  // namespace
 
-QString programFolder() { return besideOrInstalled(BRACKWELL_DATA_FROM_BIN); }
-QString moduleFolder() { return besideOrInstalled(BRACKWELL_MODULE_FROM_BIN); }
+QString programFolder() {
+    return besideOrInstalled(BRACKWELL_DATA_FROM_BIN);
+}
+QString moduleFolder() {
+    return besideOrInstalled(BRACKWELL_MODULE_FROM_BIN);
+}
 
 }  // namespace plat::qt

@@ -150,7 +150,8 @@ void TilePictures::paintIcon(QPainter& p, const QRectF& r) {
     if (small) {
         at(-0.22, -0.35), at(0.22, -0.14);  // two above
     } else {
-        for (qreal y : {-0.40, -0.25, -0.10}) at(-0.25, y), at(0.25, y);  // six above
+        for (qreal y : {-0.40, -0.25, -0.10})
+            at(-0.25, y), at(0.25, y);  // six above
     }
     at(0, 0.25);  // one below
     p.restore();

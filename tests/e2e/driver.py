@@ -1,0 +1,257 @@
+#!/usr/bin/env python3
+"""The end-to-end tests: the real program on a private X server, driven with xdotool as a person
+would, its screen read from the server's framebuffer file (a few ms a look, fast enough to catch
+an animation). Screenshots go to $E2E_OUT.    driver.py startup | drag | play | installed PROGRAM
+"""
+import os, shutil, signal, struct, subprocess as sp, sys, tempfile, time
+
+BIN, OUT = os.environ["BRACKWELL_BIN"], os.environ.get("E2E_OUT", os.getcwd() + "/e2e-out")
+TMP, PROCS = tempfile.mkdtemp(prefix="brackwell-e2e."), []
+os.environ.update(XDG_RUNTIME_DIR=TMP, QT_QPA_PLATFORM="xcb")
+KINDS = {  # the colours the tests look for
+    "face": lambda r, g, b: max(r, g, b) < 0x40,  # the near-black body of a face-up half
+    "back": lambda r, g, b: r >= 0x40 and r > g + 0x20 and r > b + 0x18,  # a back's deep red
+    "slot": lambda r, g, b: (r, g, b) == (0xE0, 0xE0, 0xE0),  # a slot outline's light grey
+    "cloth": lambda r, g, b: g > r + 0x10 and g > b + 8,  # the green table cloth
+}
+PARK = (11500, 9200)  # where the pointer rests, clear of everything the tests look at
+
+
+def face(left, top): return left + 146, top + 146  # between the pips of a half at left, top
+def back(left, top): return left + 61, top + 202  # beside the emblem of a tile's back
+
+
+def xdo(*args):
+    return sp.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout.split()
+
+
+def start_x():
+    r, w = os.pipe()
+    PROCS.append(sp.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24",
+                           "-nolisten", "tcp", "-fbdir", TMP], pass_fds=[w], stderr=sp.DEVNULL))
+    os.close(w)
+    os.environ["DISPLAY"] = ":" + os.read(r, 32).decode().strip()
+    assert os.environ["DISPLAY"] != ":", "Xvfb did not start"
+
+
+def stage(how):
+    """A copy of the program whose optional files are left out, full of random bytes or folders."""
+    folder = tempfile.mkdtemp(dir=TMP)
+    for f in (BIN, os.path.dirname(BIN) + "/libbrackwell-sound.so"):
+        shutil.copy(f, folder)
+    for f in ("x/o.cjs", "HAND-M.CUR", "pic/Move.wav"):
+        os.makedirs(os.path.dirname(f"{folder}/{f}"), exist_ok=True)
+        if how == "dirs":
+            os.mkdir(f"{folder}/{f}")
+        elif how == "garbage":
+            open(f"{folder}/{f}", "wb").write(os.urandom(4096))
+    return f"{folder}/{os.path.basename(BIN)}"
+
+
+class Game:
+    """The program running on the X server: its window, its screen, the mouse and keyboard."""
+
+    def __init__(self, program=BIN):
+        self.proc = sp.Popen([program], stdout=open(f"{TMP}/app.log", "w"), stderr=sp.STDOUT)
+        PROCS.append(self.proc)
+        found = sp.run(["timeout", "20", "xdotool", "search", "--sync", "--onlyvisible", "--name",
+                        "^Brackwell$"], capture_output=True, text=True).stdout.split()
+        assert found, "no window titled Brackwell within 20 s: " + open(f"{TMP}/app.log").read()
+        self.win = found[0]
+        g = dict(v.split("=") for v in xdo("getwindowgeometry", "--shell", self.win))
+        self.x, self.y, self.w, self.h = (int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+        self.wait_for(10, dealt)  # every test starts from the first hand dealt
+
+    def px(self, tx, ty):  # a point of the table in twips, 15 a pixel at the design size
+        return self.x + (2 * tx + 15) // 30, self.y + (2 * ty + 15) // 30
+
+    def look(self):
+        """A fresh copy of the screen (an XWD image); a torn frame only fails one poll."""
+        data = open(f"{TMP}/Xvfb_screen0", "rb").read()
+        h = struct.unpack(">25I", data[:100])
+        self.stride, self.pixels = h[12], data[h[0] + 12 * h[19]:]
+        return self
+
+    def rgb(self, tx, ty):
+        x, y = self.px(tx, ty)
+        b, g, r = self.pixels[y * self.stride + 4 * x:][:3]
+        return r, g, b
+
+    def shows(self, kind, point):
+        return KINDS[kind](*self.rgb(*point))
+
+    def wrong(self, kind, points):  # the points that do not show the colour kind
+        return [f"{p} #{bytes(self.rgb(*p)).hex()} not {kind}" for p in points
+                if not self.shows(kind, p)]
+
+    def wait_for(self, secs, check, answer=False):
+        """Polls check on fresh looks until it finds nothing wrong (the window may still paint,
+        the computer still move), answering the message boxes meanwhile if asked."""
+        end = time.time() + secs
+        while (wrong := check(self.look())) and time.time() < end:
+            if answer:
+                self.answer_boxes()
+            time.sleep(0.05)
+        assert not wrong, wrong[:4]
+
+    def still(self):
+        """Waits (5 s at most) until nothing moves on the screen (a flight, a slide) for 0.1 s."""
+        for _ in range(50):
+            before = self.look().pixels
+            time.sleep(0.1)
+            if before == self.look().pixels:
+                break
+        return self
+
+    def boxes(self):  # the open message boxes: windows of these titles other than the table
+        found = xdo("search", "--onlyvisible", "--name", "^(Brackwell|Application Error)$")
+        return [w for w in found if w != self.win]
+
+    def answer_boxes(self):
+        assert not xdo("search", "--onlyvisible", "--name", "^Application Error$"), "error box"
+        for b in self.boxes():
+            xdo("windowfocus", "--sync", b, "key", "Return")
+
+    def click(self, tx, ty):
+        xdo("mousemove", *self.px(tx, ty), "click", 1, "mousemove", *self.px(*PARK))
+
+    def drag(self, tx0, ty0, tx1, ty1):  # a press, moves in small steps, a release
+        (x0, y0), (x1, y1) = self.px(tx0, ty0), self.px(tx1, ty1)
+        steps = [(x0 + (x1 - x0) * i // 4, y0 + (y1 - y0) * i // 4) for i in range(1, 5)]
+        xdo("mousemove", x0, y0, "mousedown", 1, *(a for p in steps for a in ("mousemove", *p,
+            "sleep", 0.02)), "mouseup", 1, "mousemove", *self.px(*PARK), "sleep", 0.05)
+
+    def close(self, what):
+        """A window manager's close request ends the program at once with status 0."""
+        sp.run([os.environ["SEND_CLOSE"], self.win], check=True)
+        self.wait_for(2, lambda g: [] if g.proc.poll() is not None else [f"{what}: still runs"])
+        assert self.proc.returncode == 0, f"{what}: exit status {self.proc.returncode}"
+
+
+def dealt(g):
+    """The player's 7 tiles face up, the computer's 7 and the boneyard's 14 face down, the first
+    slot outlines Shr(0) and Shl(0), the cloth."""
+    return (g.wrong("face", [face(1835 + 485 * k, t) for k in range(7) for t in (7675, 8095)])
+            + g.wrong("back", [back(1835 + 485 * k, t) for k in range(7) for t in (60, 480)]
+                      + [back(l, 650 + 435 * k) for k in range(1, 15) for l in (540, 120)])
+            + g.wrong("slot", [(7545, 4267), (5325, 4267)])
+            + g.wrong("cloth", [(6000, 6500), (3000, 2000)]))
+
+
+def test_startup():
+    g = Game()
+    assert (g.w, g.h) == (799, 625), f"client area is {g.w}x{g.h}, not 799x625"
+    sw, sh = map(int, xdo("getdisplaygeometry"))
+    assert abs(2 * g.x + g.w - sw) <= 6 and abs(2 * g.y + g.h - sh) <= 6, "window not centred"
+    sp.run(["import", "-window", "root", f"{OUT}/startup.png"], check=True)
+    cpu = lambda: sum(map(int, open(f"/proc/{g.proc.pid}/stat").read().split()[13:15]))
+    before = cpu()
+    time.sleep(2)
+    used = cpu() - before  # 5 % of a core at most while nothing happens
+    assert used < 0.1 * os.sysconf("SC_CLK_TCK"), f"idle for 2 s, busy for {used} clock ticks"
+    g.close("close with nothing open")
+    for how in ("missing", "garbage", "dirs"):
+        g = Game(stage(how))
+        for point in ((885, 9065), (2037, 7877), (6000, 6500), (2660, 9065)):
+            xdo("mousemove", *g.px(*point), "sleep", 0.1)  # the pointer rules run on each move
+        time.sleep(0.3)
+        assert not g.boxes(), f"{how} files: a message box is open"
+        g.close(f"{how} files: close")
+
+
+def opened(g):  # the opening tile lies at 6025 / 6450, 4000; the player's row closed up to 6
+    return g.wrong("face", [face(6025, 4000), face(6450, 4000)]) + g.wrong(
+        "cloth", [face(4745, 7675)])
+
+
+def answered(g):
+    """The computer's tile lies in Shr(0) or Shl(0), and "Status: Your Turn" is back in blue by
+    the player's hand (Top 7100), none left by the computer's (Top 1065)."""
+    blue = [sum(sum((a - b) ** 2 for a, b in zip(g.rgb(x, y), (0x10, 0x3C, 0xB4))) < 2800
+                for x in range(4440, 7440, 15) for y in range(t, t + 375, 15))
+            for t in (7100, 1065)]
+    slot = [g.wrong("face", [face(l + 25, 4020), face(l + 445, 4020)]) for l in (7095, 4875)]
+    return min(slot) + ([] if blue[0] > 40 and blue[1] == 0 else [f"status's blue pixels {blue}"])
+
+
+def flying(g):  # a face on the computer's row right of its hand, or on its way above the slots
+    points = [face(x, 60) for x in range(5300, 7400, 200)]
+    points += [face(l, t) for t in range(700, 3800, 200) for l in (7095, 4875)]
+    return [] if any(g.shows("face", p) for p in points) else ["never saw a tile in flight"]
+
+
+def test_drag():
+    g = Game()
+    g.drag(2037, 7877, 6225, 3200)  # the player's first tile, by its first half
+    g.wait_for(5, opened, answer=True)  # each draw of the computer has its message box
+    g.wait_for(40, answered, answer=True)
+    g.click(885, 9065)  # "New Game": the computer opens the next hand after a message box
+    g.wait_for(5, lambda g: [] if g.boxes() else ["no message box within 5 s of New Game"])
+    g.close("close while a message box is open")
+    g = Game()
+    g.drag(2037, 7877, 6225, 3200)
+    g.wait_for(20, flying, answer=True)
+    g.close("close during the computer's flight")
+
+
+def player_tiles(g):  # the Lefts of the tiles in the player's row, read from the screen
+    lefts = []
+    for l in range(1830, 9000, 15):
+        face_up = all(g.shows("face", p) for p in (face(l, 7675), (l + 60, 7735)))
+        if face_up and (not lefts or l - lefts[-1] > 300):
+            lefts.append(l)
+    return lefts
+
+
+def lay_a_tile(g):
+    """Drags each tile of the hand to each end until one stays; False if none did."""
+    tiles = player_tiles(g)
+    for left in tiles:
+        for end in ((3200, 5200), (3200, 2200)):  # inside the right end's region, the left's
+            g.drag(left + 200, 7875, *end)
+            if len(player_tiles(g.still())) < len(tiles) or g.boxes():
+                return True
+    return False
+
+
+def test_play():
+    """Plays with the mouse and keyboard only: lays a tile where one fits, presses "Get Card"
+    when none does, answers every message box with Return. A hand has ended when the next deal
+    clears the line of play. BRACKWELL_PLAY_GAME=1 plays the whole game, until the program ends
+    after a score reaches 101."""
+    g, whole = Game(), os.environ.get("BRACKWELL_PLAY_GAME") == "1"
+    end, hands, was_open = time.time() + (3600 if whole else 150), 0, False
+    while g.proc.poll() is None and (whole or hands < 1):
+        assert time.time() < end, f"still playing after {hands} hands"
+        g.answer_boxes()
+        is_open = g.still().shows("face", face(6025, 4000))
+        hands, was_open = hands + (was_open and not is_open), is_open
+        # "Get Card" is enabled (its text dark) exactly when nothing fits on the player's turn.
+        if sum(max(g.rgb(x, 7345)) < 0x60 for x in range(45, 1145, 15)) > 8:
+            g.click(595, 7345)
+        else:
+            lay_a_tile(g)  # a press outside the player's turn changes nothing
+    print(f"played {hands} hands")
+    assert whole == (g.proc.poll() is not None), "the program ended before the hand did"
+    assert not whole or g.proc.wait() == 0, f"exit status {g.proc.returncode} at 101"
+
+
+def test_installed(program):
+    r, _, b = Game(program).rgb(335, 9150)  # its skin gives the buttons a warm face (Qt's: grey)
+    assert r - b > 12, "the installed game did not find its skin"
+
+
+if __name__ == "__main__":
+    os.makedirs(OUT, exist_ok=True)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: stopped from outside"))
+    start_x()
+    try:
+        globals()["test_" + sys.argv[1]](*sys.argv[2:])
+    except AssertionError as e:
+        sp.run(["import", "-window", "root", f"{OUT}/{sys.argv[1]}-failed.png"])
+        sys.exit(f"FAIL: {e}")
+    finally:
+        for p in reversed(PROCS):
+            p.kill()
+            p.wait()
+        shutil.rmtree(TMP)

@@ -1,0 +1,278 @@
+// The game on the real window: Qt's mouse events, scaling, new deals, the optional files and
+// their readers, message boxes, screen readers, the tile pictures and their repainting.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "platform/qt/cursor_file.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/skin_file.h"
+#include "platform/qt/table_view.h"
+#include "table/game_state.h"
+
+namespace {
+
+constexpr int kTile = 22;  // the first tile of the player's row
+
+// The table as the program builds it over a folder of optional files, first hand dealt.
+struct RealTable {
+    explicit RealTable(const QString& folder = {})
+        : services(folder.isEmpty() ? empty.path() : folder), form(services), view(form.window) {
+        services.setWindow(&view);
+        view.setPointerPictures(&services.pointers());
+        view.bindForm();
+        form.Form_Load();
+    }
+    void showAt(QSize size) {
+        view.resize(size);
+        view.show();
+        QTRY_COMPARE(view.pxPerTwip(), std::min(size.width() / 11985.0, size.height() / 9375.0));
+    }
+    QTemporaryDir empty;
+    plat::qt::QtServices services;
+    brackwell::Form1 form;
+    plat::qt::TableView view;
+};
+
+// Closes each message box once `look` says so: a box nobody expected would hang the suite.
+struct BoxCloser {
+    explicit BoxCloser(std::function<bool(QMessageBox&)> look = [](QMessageBox&) { return true; }) {
+        poll.callOnTimeout([=, this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && look(*box)) ++seen, box->accept();
+        });
+        poll.start(10);
+    }
+    QTimer poll;
+    int seen = 0;
+};
+
+QByteArray shipped(const QString& relative) {
+    QFile f(qEnvironmentVariable("BRACKWELL_RUNTIME") + "/" + relative);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int count(const QImage& img, bool (*test)(QRgb)) {
+    const QImage argb = img.convertToFormat(QImage::Format_ARGB32);
+    const auto* px = reinterpret_cast<const QRgb*>(argb.constBits());
+    return int(std::count_if(px, px + argb.width() * argb.height(), test));
+}
+
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A tile dragged with Qt's mouse events follows the mouse in twips above the other tiles and
+    // lands on the opening place, where the watchdog disables it. A new deal creates the halves
+    // again: their widgets, kept from the last hand, must take every property anew.
+    void draggedTileFollowsTheMouseInTwipsAndANewDealRedrawsItWhole() {
+        BoxCloser closer;
+        RealTable t;
+        t.showAt(QSize(1998, 1250));  // 2 pixels for every 15 twips, 200 to spare on the left
+        brackwell::Form1& f = t.form;
+        const auto at = [&] { return QPoint(f.lcard(kTile).left(), f.lcard(kTile).top()); };
+        QWidget *upper = t.view.widgetOf(f.lcard(kTile)),
+                *next = t.view.widgetOf(f.lcard(kTile + 1));
+        f.lcard(kTile + 1).setEnabled(false);  // the window gets its mouse and resets the pointer
+        f.window.setMousePointer(plat::kPointerCustom);
+        QTest::mousePress(next, Qt::LeftButton, {}, QPoint(5, 7));
+        QTest::mouseMove(next, QPoint(9, 9));
+        QVERIFY(f.gate().dragTile() == 0 && f.window.mousePointer() == plat::kPointerDefault);
+        QTest::mouseRelease(next, Qt::LeftButton);
+        for (int hand = 0; hand < 3; ++hand) {
+            const QPoint start = upper->mapTo(&t.view, QPoint(5, 7)), home = at();
+            const auto offTrack = [&](QPoint pointer) {  // pixels between the tile and the mouse
+                QTest::mouseMove(upper, upper->mapFrom(&t.view, pointer));
+                return (QPointF(at() - home) * 2 / 15 - (pointer - start)).manhattanLength();
+            };
+            QTest::mousePress(upper, Qt::LeftButton, {}, QPoint(5, 7));
+            QVERIFY(offTrack(start + QPoint(40, 0)) <= 2);  // half over the next tile
+            QCOMPARE(t.view.childAt(next->pos() + QPoint(2, 2)), upper);
+            QVERIFY(offTrack(start + QPoint(400, -493)) <= 2);  // over the opening place
+            QTest::mouseRelease(upper, Qt::LeftButton);
+            QCOMPARE(at(), QPoint(6025, 4000));
+            QCOMPARE(upper->pos(), QPointF(200 + 6025 * 2 / 15.0, 4000 * 2 / 15.0).toPoint());
+            QTRY_VERIFY(!f.lcard(kTile).enabled());
+            f.mturn.setText("2");  // the player opens again
+            f.PushButton1_Click();
+            for (int k = 1; k <= brackwell::kTiles; ++k) {
+                for (const plat::Image* half : {&f.lcard(k), &f.rcard(k)}) {
+                    const QWidget* w = t.view.widgetOf(*half);
+                    QVERIFY(w && w->isEnabled() == half->enabled() &&
+                            w->isVisible() == half->visible());
+                    QCOMPARE(w->geometry(), t.view.toPixels(*half));
+                }
+            }
+        }
+    }
+
+    void tableScalesWithTheWindowFontsToo() {
+        RealTable t;
+        t.showAt(QSize(799, 625));
+        std::vector<std::tuple<QWidget*, QRect, int>> was;
+        for (const plat::Control* c : t.form.window.children()) {
+            if (QWidget* w = t.view.widgetOf(*c))
+                was.emplace_back(w, w->geometry(), w->font().pixelSize());
+        }
+        QVERIFY(was.size() > 2 * brackwell::kTiles);
+        t.showAt(QSize(1598, 1250));
+        for (auto [w, r, font] : was) {
+            const bool fitsText = qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w);
+            QVERIFY((w->geometry().topLeft() - 2 * r.topLeft()).manhattanLength() <= 2);
+            const QPoint end = w->geometry().bottomRight() - 2 * r.bottomRight();
+            QVERIFY(fitsText ? std::abs(w->font().pixelSize() - 2 * font) <= 1
+                             : end.manhattanLength() <= 4);
+        }
+    }
+
+    void firstHandIsDealtWhateverTheOptionalFilesHold() {
+        for (const QString kind : {"shipped", "corrupt", "directory"}) {
+            QTemporaryDir dir;
+            QDir(dir.path()).mkpath("x");
+            for (const QString name : {"x/o.cjs", "HAND-M.CUR"}) {
+                QFile file(dir.filePath(name));
+                if (kind == "directory")
+                    QDir(dir.path()).mkpath(name);
+                else if (file.open(QIODevice::WriteOnly))
+                    file.write(kind == "shipped" ? shipped(name) : shipped(name).toBase64());
+            }
+            BoxCloser noBoxes;
+            RealTable t(dir.path());
+            QCOMPARE(t.form.lStatus.caption(), std::string(brackwell::kYourTurn));
+            QCOMPARE(t.form.window.mouseIcon() != 0, kind == "shipped");
+            QCOMPARE(t.view.styleSheet(), QString(kind == "shipped" ? shipped("x/o.cjs") : ""));
+            QCOMPARE(noBoxes.seen, 0);
+        }
+    }
+
+    void cursorFilesGiveTheirImageAndHotSpot() {
+        const auto hand = plat::qt::readCursorFile(shipped("HAND-M.CUR"));
+        QVERIFY(hand && hand->image.size() == QSize(32, 32) && hand->hotSpot == QPoint(13, 1));
+        // Rows run bottom-up: the fingertip at the top is drawn, the corner below is clear.
+        QVERIFY(hand->image.pixelColor(13, 1).alpha() == 255 &&
+                !hand->image.pixelColor(0, 31).alpha());
+        QImage img(33, 5, QImage::Format_ARGB32);  // an odd width pads the mask's rows
+        for (int i = 0; i < 33 * 5; ++i)
+            img.setPixel(i % 33, i / 33, qRgba(i * 7, i * 11, 90, i % 3 ? 255 - i : 0));
+        const auto back = plat::qt::readCursorFile(plat::qt::writeCursorFile(img, QPoint(40, 3)));
+        QVERIFY(back && back->hotSpot == QPoint(32, 3));  // kept on the image
+        QCOMPARE(back->image.convertToFormat(QImage::Format_ARGB32), img);
+    }
+
+    void readersTakeOnlyTheirOwnKindOfFile() {
+        const QByteArray cur = shipped("HAND-M.CUR");
+        const std::tuple<const char*, QByteArray, bool, bool> rows[] = {
+            {"the shipped cursor", cur, true, false},
+            {"the shipped skin", shipped("x/o.cjs"), false, true},
+            {"garbage", QByteArray::fromHex("9cff00c37e01").repeated(500), false, false},
+            {"a cursor cut in its header", cur.left(42), false, false},
+            {"a cursor one byte short", cur.chopped(1), false, false},
+            {"a brace left open", "QLabel { color: red;", false, false},
+            {"a brace closed first", "} QLabel { color: red;", false, false}};
+        for (const auto& [what, bytes, cursor, skin] : rows) {
+            QVERIFY2(plat::qt::readCursorFile(bytes).has_value() == cursor, what);
+            QVERIFY2(plat::qt::readSkinFile(bytes).has_value() == skin, what);
+        }
+    }
+
+    void messageBoxShowsTitleIconOneOkAndPlainTextWhileTimersTick() {
+        plat::qt::QtServices services({});
+        services.setAppTitle("Brackwell");
+        int ticks = 0, polls = 0;
+        plat::Form form("Form1", 1500, 1500);
+        plat::Timer timer("Timer1", 10);
+        timer.onTimer = [&ticks] { ++ticks; };
+        form.addTimer(timer);
+        plat::qt::TableView view(form);
+        view.bindForm();
+        QStringList shown;  // title, icon (2: exclamation), one OK button and plain text, text
+        BoxCloser closer([&](QMessageBox& box) {
+            const bool okPlain = box.buttons() == QList{box.button(QMessageBox::Ok)} &&
+                                 box.textFormat() == Qt::PlainText;
+            shown = {box.windowTitle(), QString::number(box.icon()), QString::number(okPlain),
+                     box.text()};
+            return ticks >= 5 || ++polls > 500;
+        });
+        services.msgBox("Overflow\r\nat line 7\r\rMail <b>us</b>", plat::kMsgExclamation, "Error");
+        QVERIFY(ticks >= 5);
+        QCOMPARE(shown, QStringList({"Error", "2", "1", "Overflow\nat line 7\n\nMail <b>us</b>"}));
+        services.msgBox("Pass\r\n Computer  Can Play ", plat::kMsgOk);
+        QCOMPARE(shown, QStringList({"Brackwell", "0", "1", "Pass\n Computer  Can Play "}));
+    }
+
+    void screenReaderHearsTheCaptionsAndTheButtonsState() {
+        RealTable t;
+        brackwell::Form1& f = t.form;
+        const auto heard = [&](const plat::Control& c) {
+            return QAccessible::queryAccessibleInterface(t.view.widgetOf(c));
+        };
+        for (plat::Label* label : {&f.lStatus, &f.compscore, &f.playerscore, &f.lblStatusBar}) {
+            label->setCaption("You Choose Card  3 / 4");
+            QCOMPARE(heard(*label)->text(QAccessible::Name), "You Choose Card  3 / 4");
+        }
+        for (plat::PushButton* b : {&f.PushButton1, &f.PushButton2, &f.PushButton3}) {
+            QCOMPARE(heard(*b)->text(QAccessible::Name), QString::fromStdString(b->caption()));
+            for (bool enabled : {false, true}) {
+                b->setEnabled(enabled);
+                QCOMPARE(bool(heard(*b)->state().disabled), !enabled);
+            }
+        }
+    }
+
+    void everyPictureDrawsAtRatiosOneAndTwoAndFacesShowTheirPips() {
+        plat::qt::TilePictures pictures;  // one cache for both ratios
+        for (qreal dpr : {1.0, 2.0}) {
+            for (plat::Picture p = 1; p <= plat::kPictureCount; ++p) {
+                const QPixmap pm = pictures.pixmap(p, QSize(26, 40), dpr);
+                const int drawn = count(pm.toImage(), [](QRgb c) { return qAlpha(c) > 0; });
+                QVERIFY(pm.size() == QSize(26, 40) * dpr && pm.devicePixelRatio() == dpr &&
+                        drawn > pm.width() * pm.height() / 10);
+            }
+        }
+        const auto face = [&](int pips, bool turned) {
+            const plat::Picture p = plat::kFaceBase + pips + (turned ? plat::kTurnedOffset : 0);
+            return pictures.pixmap(p, QSize(100, 100), 1).toImage();
+        };
+        const auto pipsOn = [&](const QImage& img) {  // bright area in pips of the one-pip face
+            const auto bright = [](QRgb c) { return qGray(c) > 170; };
+            return std::lround(count(img, bright) / double(count(face(1, false), bright)));
+        };
+        for (int pips = 0; pips <= 6; ++pips) {
+            QCOMPARE(pipsOn(face(pips, false)), pips);
+            QCOMPARE(pipsOn(face(pips, true)), pips);
+            QCOMPARE(face(pips, false) != face(pips, true), pips == 2 || pips == 3 || pips == 6);
+        }
+    }
+
+    void repaintNowPaintsOnlyWhatChanged() {
+        RealTable t;
+        t.form.Timer1.setEnabled(false), t.form.Timer2.setEnabled(false);  // nothing else moves
+        t.showAt(QSize(799, 625));
+        plat::Image &tile = t.form.lcard(kTile), &other = t.form.lcard(kTile + 1);
+        PaintCounter counter;
+        t.view.widgetOf(tile)->installEventFilter(&counter);
+        QTRY_VERIFY(counter.paints > 0);
+        const auto paintsAfter = [&](const std::function<void()>& change) {
+            counter.paints = 0;
+            change();
+            tile.refresh();
+            return counter.paints;
+        };
+        QCOMPARE(paintsAfter([] {}), 0);  // nothing changed since it painted
+        QCOMPARE(paintsAfter([&] { other.setPicture(plat::kTileBack); }), 0);
+        QCOMPARE(paintsAfter([&] { tile.setPicture(plat::kTileBack); }), 1);
+        QCOMPARE(paintsAfter([&] { tile.move(tile.left() + 90, tile.top()); }), 1);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
