@@ -80,11 +80,12 @@ TEST_F(CountsTable, PackhandsClosesTheGapsInSlotOrderAndLiftsTheComputersRow) {
 
 TEST_F(CountsTable, TheStatusNamesTheSideToMoveBesideItsRow) {
     std::string shown;
-    for (auto step : {&Form1::changetocomputer, &Form1::changetocomputer, &Form1::getturn,
-                      &Form1::getturn, &Form1::changetoplayer, &Form1::changetoplayer}) {
-        (form.*step)();
+    const auto show = [&] {
         shown += form.lStatus.caption() + "@" + std::to_string(form.lStatus.top()) + ", ";
-    }
+    };
+    form.changetocomputer(), show(), form.changetocomputer(), show();
+    form.getturn(), show(), form.getturn(), show();
+    form.changetoplayer(), show(), form.changetoplayer(), show();
     EXPECT_EQ(shown,
               "Status: Computer1@1100, Status: Computer1@1100, Status: Your Turn@7100, "
               "Status: Computer1@1100, Status: Your Turn@7100, Status: Your Turn@7100, ");
