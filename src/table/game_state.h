@@ -82,6 +82,8 @@ class Form1 : public TableControls, public WindowVars {
     plat::Services& sys;
 
   private:
+    void layOutTheSet();  // the tiles of a fresh deal in the boneyard and both hands
+
     // Where a tile of a hand is; a tile being dragged counts where it was picked up.
     bool inPlayerHand(int k);
     bool inComputerHand(int k);

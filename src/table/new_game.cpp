@@ -65,30 +65,7 @@ void Form1::newGame() {
         compTiles.fill(0);
         playerTiles.fill(0);
         List1.clear();
-        for (int k = 1; k <= 14; ++k) {  // the boneyard column, lying
-            rcard(k).setTop(650 + (lcard(k).width() + kBoneyardGap) * k);
-            rcard(k).setLeft(120);
-            lcard(k).setTop(650 + (rcard(k).width() + kBoneyardGap) * k);
-            lcard(k).setLeft(540);
-            tileLie(k) = 2;
-        }
-        for (int k = 15; k <= 21; ++k) {  // the computer's hand, standing
-            lcard(k).setLeft(1350 + (lcard(k).width() + kHandGap) * (k - 14));
-            lcard(k).setTop(60);
-            rcard(k).setLeft(1350 + (rcard(k).width() + kHandGap) * (k - 14));
-            rcard(k).setTop(480);
-            tileLie(k) = 1;
-            compTiles(k - 14) = k;
-            List1.addItem(str(compTiles(k - 14)));
-        }
-        for (int k = 22; k <= 28; ++k) {  // the player's hand, standing
-            lcard(k).setLeft(1350 + (lcard(k).width() + kHandGap) * (k - 21));
-            lcard(k).setTop(7675);
-            rcard(k).setLeft(1350 + (rcard(k).width() + kHandGap) * (k - 21));
-            rcard(k).setTop(8095);
-            tileLie(k) = 1;
-            playerTiles(k - 21) = k;
-        }
+        layOutTheSet();
         lcard(0).setVisible(false);
         rcard(0).setVisible(false);
         draw();
@@ -98,6 +75,35 @@ void Form1::newGame() {
             lStatus.setCaption(kComputerTurn);
         }
     });
+}
+
+// The boneyard column lying at the left, the computer's hand standing at the top, the player's
+// at the bottom; the hand tables name the tiles dealt.
+void Form1::layOutTheSet() {
+    for (int k = 1; k <= 14; ++k) {  // the boneyard column, lying
+        rcard(k).setTop(650 + (lcard(k).width() + kBoneyardGap) * k);
+        rcard(k).setLeft(120);
+        lcard(k).setTop(650 + (rcard(k).width() + kBoneyardGap) * k);
+        lcard(k).setLeft(540);
+        tileLie(k) = 2;
+    }
+    for (int k = 15; k <= 21; ++k) {  // the computer's hand, standing
+        lcard(k).setLeft(1350 + (lcard(k).width() + kHandGap) * (k - 14));
+        lcard(k).setTop(60);
+        rcard(k).setLeft(1350 + (rcard(k).width() + kHandGap) * (k - 14));
+        rcard(k).setTop(480);
+        tileLie(k) = 1;
+        compTiles(k - 14) = k;
+        List1.addItem(str(compTiles(k - 14)));
+    }
+    for (int k = 22; k <= 28; ++k) {  // the player's hand, standing
+        lcard(k).setLeft(1350 + (lcard(k).width() + kHandGap) * (k - 21));
+        lcard(k).setTop(7675);
+        rcard(k).setLeft(1350 + (rcard(k).width() + kHandGap) * (k - 21));
+        rcard(k).setTop(8095);
+        tileLie(k) = 1;
+        playerTiles(k - 21) = k;
+    }
 }
 
 void Form1::draw() {
