@@ -11,6 +11,9 @@
 #include "table/game_state.h"
 
 int main(int argc, char* argv[]) {
+    // A close request reaches a window under a message box only through the X11 watch, so X11
+    // (XWayland on a Wayland desktop) comes first unless the user chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     QApplication app(argc, argv);
     // The table's fonts, by the metric-compatible faces a Debian desktop has.
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),

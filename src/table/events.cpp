@@ -82,7 +82,7 @@ void Form1::onTimer2() {
     Timer2_Timer();
 }
 
-bool Form1::acceptsTilePress() const {
+bool Form1::acceptsTilePress() {
     return !gate_.busy() && lStatus.caption() == kYourTurn && !handIsOver();
 }
 

@@ -75,7 +75,7 @@ class Form1 : public TableControls, public WindowVars {
     plat::Services& services() { return sys; }
     // True once a side has emptied its hand, or the boneyard is empty and neither side can
     // play, or a score has reached the end of the game: nobody moves before the next deal.
-    bool handIsOver() const;
+    bool handIsOver();
     bool boneyardEmpty() const;  // all 14 tiles of the boneyard have been taken
 
   protected:
@@ -127,7 +127,7 @@ class Form1 : public TableControls, public WindowVars {
     void onGetCardClicked();
     void onTimer1();
     void onTimer2();
-    bool acceptsTilePress() const;
+    bool acceptsTilePress();
     void sendTileHome(int k);
     void useSystemColours();
     void endStaleDrag();

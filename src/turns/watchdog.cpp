@@ -15,9 +15,10 @@ bool Form1::boneyardEmpty() const {
     return ival(pull.text()) >= kBoneyardSize;
 }
 
-bool Form1::handIsOver() const {
+// The hands are counted afresh: a count in progress further down the stack shows a part total.
+bool Form1::handIsOver() {
     const bool emptied = ival(cno.text()) == 0 || ival(pno.text()) == 0;
-    const bool blocked = boneyardEmpty() && ival(AvPmove.text()) == 0 && ival(AvCmove.text()) == 0;
+    const bool blocked = boneyardEmpty() && handMatches(true) == 0 && handMatches(false) == 0;
     const bool gameOver = ival(compscore.caption()) >= kGameOverScore ||
                           ival(playerscore.caption()) >= kGameOverScore;
     return handOver == 1 || emptied || blocked || gameOver;

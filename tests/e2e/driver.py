@@ -214,31 +214,44 @@ def lay_a_tile(g):
     return False
 
 
+def play_turn(g):
+    """Lays a tile where one fits, or presses "Get Card" when none does (its text is dark exactly
+    when nothing of the player's fits on the player's turn), answering message boxes first."""
+    g.answer_boxes()
+    g.still()
+    if sum(max(g.rgb(x, 7345)) < 0x60 for x in range(45, 1145, 15)) > 8:
+        g.click(595, 7345)
+    else:
+        lay_a_tile(g)  # a press outside the player's turn changes nothing
+
+
 def test_play():
-    """Plays with the mouse and keyboard only: lays a tile where one fits, presses "Get Card"
-    when none does, answers every message box with Return. A hand has ended when the next deal
-    clears the line of play. BRACKWELL_PLAY_GAME=1 plays the whole game, until the program ends
-    after a score reaches 101."""
+    """Plays with the mouse and keyboard only, answering every message box with Return. A hand
+    has ended when the next deal clears the line of play. BRACKWELL_PLAY_GAME=1 plays the whole
+    game, until the program ends after a score reaches 101."""
     g, whole = Game(), os.environ.get("BRACKWELL_PLAY_GAME") == "1"
     end, hands, was_open = time.time() + (3600 if whole else 150), 0, False
     while g.proc.poll() is None and (whole or hands < 1):
         assert time.time() < end, f"still playing after {hands} hands"
-        g.answer_boxes()
-        is_open = g.still().shows("face", face(6025, 4000))
+        play_turn(g)
+        is_open = g.look().shows("face", face(6025, 4000))
         hands, was_open = hands + (was_open and not is_open), is_open
-        # "Get Card" is enabled (its text dark) exactly when nothing fits on the player's turn.
-        if sum(max(g.rgb(x, 7345)) < 0x60 for x in range(45, 1145, 15)) > 8:
-            g.click(595, 7345)
-        else:
-            lay_a_tile(g)  # a press outside the player's turn changes nothing
     print(f"played {hands} hands")
     assert whole == (g.proc.poll() is not None), "the program ended before the hand did"
     assert not whole or g.proc.wait() == 0, f"exit status {g.proc.returncode} at 101"
 
 
 def test_installed(program):
-    r, _, b = Game(program).rgb(335, 9150)  # its skin gives the buttons a warm face (Qt's: grey)
+    """The installed game finds its skin (the buttons' warm face; Qt's is grey) and, at the first
+    draw of either side, its sound module."""
+    g = Game(program)
+    r, _, b = g.rgb(335, 9150)
     assert r - b > 12, "the installed game did not find its skin"
+    sound = lambda: "libbrackwell-sound.so" in open(f"/proc/{g.proc.pid}/maps").read()
+    end = time.time() + 120
+    while not sound():
+        assert time.time() < end and g.proc.poll() is None, "no sound module loaded by a draw"
+        play_turn(g)
 
 
 if __name__ == "__main__":

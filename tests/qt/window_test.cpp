@@ -115,7 +115,7 @@ class WindowTest : public QObject {
         }
     }
 
-    void tableScalesWithTheWindowFontsToo() {
+    void tableScalesWithTheWindowFontsAndPointerToo() {
         RealTable t;
         t.showAt(QSize(799, 625));
         std::vector<std::tuple<QWidget*, QRect, int>> was;
@@ -124,7 +124,10 @@ class WindowTest : public QObject {
                 was.emplace_back(w, w->geometry(), w->font().pixelSize());
         }
         QVERIFY(was.size() > 2 * brackwell::kTiles);
+        const auto hand = [&] { return t.view.widgetOf(t.form.lcard(kTile))->cursor().pixmap(); };
+        const QSize handWas = hand().deviceIndependentSize().toSize();
         t.showAt(QSize(1598, 1250));
+        QCOMPARE(hand().deviceIndependentSize().toSize(), 2 * handWas);
         for (auto [w, r, font] : was) {
             const bool fitsText = qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w);
             QVERIFY((w->geometry().topLeft() - 2 * r.topLeft()).manhattanLength() <= 2);

@@ -112,6 +112,26 @@ TEST(WatchdogPasses, ASideThatCannotPlayOnceTheBoneyardIsEmptyPassesButNotWhileA
     }
 }
 
+// A press let in by a count further down the stack (the turn tick counts the player's hand slot
+// by slot) is taken while the hand still has a move: 5-6 in the last slot fits.
+TEST(WatchdogPasses, APressDuringACountIsTakenWhileTheHandHasAMove) {
+    Table t;
+    t.form.Form_Load();
+    Form1& f = t.form;
+    sixesOnlyWith(t, 28, "14");
+    int pressed = -1;
+    t.sys.onEvents = [&](int) {
+        if (pressed >= 0) return;
+        const int x = f.lcard(28).left() + 200, y = f.lcard(28).top() + 200;
+        t.mouse.press(x, y, plat::kLeftButton);
+        pressed = f.gate().dragTile();
+        t.mouse.release(x, y, plat::kLeftButton);
+    };
+    f.Timer1.fire();
+    EXPECT_EQ(pressed, 28);
+    EXPECT_EQ(t.placeOf(28), Table::Place::PlayerHand);
+}
+
 // With the timers off only the look paints; with List1 empty only the hidden box changes.
 TEST_F(WatchdogTest, CheatCompShowsTheComputersFacesForOneSecondAndWithNoTilesListedNothing) {
     form.Timer1.setEnabled(false);

@@ -29,8 +29,12 @@ ImageWidget::ImageWidget(TableView& view, Image& image, QWidget* parent)
     : QWidget(parent), view_(view), image_(image) {
     setAttribute(Qt::WA_TransparentForMouseEvents, !image.hasMouseHandlers());
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-    setCursor(image.pointerPicture() != kNoPicture ? view.cursorFor(image.pointerPicture())
-                                                   : QCursor(Qt::ArrowCursor));
+    applyPointer();
+}
+
+void ImageWidget::applyPointer() {
+    setCursor(image_.pointerPicture() != kNoPicture ? view_.cursorFor(image_.pointerPicture())
+                                                    : QCursor(Qt::ArrowCursor));
 }
 
 void ImageWidget::paintEvent(QPaintEvent*) {

@@ -20,6 +20,7 @@ class TableView;
 class ImageWidget : public QWidget {
   public:
     ImageWidget(TableView& view, Image& image, QWidget* parent);
+    void applyPointer();  // the pointer over the image, drawn for the table's present scale
 
   protected:
     void paintEvent(QPaintEvent*) override;

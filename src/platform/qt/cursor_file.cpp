@@ -1,5 +1,7 @@
 #include "platform/qt/cursor_file.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QtEndian>
 #include <cstring>
 
@@ -71,11 +73,13 @@ std::optional<CursorImage> readCursorFile(const QByteArray& b) {
     }
     std::optional<QImage> img;
     if (b.mid(offset, 8) == QByteArray("\x89PNG\r\n\x1a\n", 8)) {
-        QImage png;
-        if (png.loadFromData(b.mid(offset, size), "PNG") && png.width() <= kMaxSide &&
-            png.height() <= kMaxSide) {
-            img = png;
-        }
+        // The size first: a small file can hold a picture of millions of pixels.
+        QByteArray bytes = b.mid(offset, size);
+        QBuffer buffer(&bytes);
+        QImageReader png(&buffer, "PNG");
+        const QSize side = png.size();
+        if (side.isValid() && side.width() <= kMaxSide && side.height() <= kMaxSide)
+            img = png.read();
     } else {
         img = readBitmap(b, offset, size);
     }

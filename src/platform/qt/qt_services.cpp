@@ -22,6 +22,8 @@ namespace plat::qt {
 namespace {
 constexpr qint64 kMaxPointerFileBytes = 1024 * 1024;
 constexpr qint64 kMaxSkinFileBytes = 256 * 1024;
+// The sound is read whole into memory; the move's click is a few kilobytes.
+constexpr qint64 kMaxSoundFileBytes = 1024 * 1024;
 
 QByteArray readSmallFile(const QString& path, qint64 limit) {
     QFileInfo info(path);
@@ -40,8 +42,7 @@ QString messageText(const std::string& text) {
 }
 
 QtServices::QtServices(QString folder) : folder_(std::move(folder)) {
-    sound_.setFileName(QCoreApplication::applicationDirPath() +
-                       QStringLiteral("/libbrackwell-sound.so"));
+    sound_.setFileName(moduleFolder() + QStringLiteral("/libbrackwell-sound.so"));
 }
 
 void QtServices::doEvents(Where) {
@@ -84,6 +85,8 @@ double QtServices::rnd(Where) {
 // The sound module (and with it the multimedia libraries) is loaded when the first sound plays.
 // Without it, or without a sound device, the game is silent.
 void QtServices::playSound(const std::string& path, int, Where) {
+    const QFileInfo file(QString::fromStdString(path));
+    if (!file.isFile() || file.size() > kMaxSoundFileBytes) return;
     if (!soundTried_) {
         soundTried_ = true;
         if (sound_.load()) {

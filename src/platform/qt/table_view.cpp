@@ -80,6 +80,9 @@ void TableView::resizeEvent(QResizeEvent*) {
     if (zoomed) {
         pictures_.clear();
         haveHandCursor_ = false;
+        for (QWidget* w : std::as_const(widgets_)) {
+            if (auto* image = dynamic_cast<ImageWidget*>(w)) image->applyPointer();
+        }
     }
     placeAll();
 }
