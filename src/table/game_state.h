@@ -83,12 +83,14 @@ class Form1 : public TableControls, public WindowVars {
 
   private:
     void layOutTheSet();  // the tiles of a fresh deal in the boneyard and both hands
+    void standInRow(int k, int place, int top);
 
     // Where a tile of a hand is; a tile being dragged counts where it was picked up.
     bool inPlayerHand(int k);
     bool inComputerHand(int k);
     int handTop(int k);
-    int matchingHalves(int k);  // halves of tile k equal to an open end
+    int matchingHalves(int k);            // halves of tile k equal to an open end
+    int slotMatches(bool player, int i);  // those of the tile in slot i of a hand, if still there
     // The matching halves of a hand (slots 1 .. 7 + drawn), counted at once or with the events
     // let run after each slot.
     int handMatches(bool player);

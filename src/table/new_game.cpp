@@ -87,23 +87,24 @@ void Form1::layOutTheSet() {
         lcard(k).setLeft(540);
         tileLie(k) = 2;
     }
-    for (int k = 15; k <= 21; ++k) {  // the computer's hand, standing
-        lcard(k).setLeft(1350 + (lcard(k).width() + kHandGap) * (k - 14));
-        lcard(k).setTop(60);
-        rcard(k).setLeft(1350 + (rcard(k).width() + kHandGap) * (k - 14));
-        rcard(k).setTop(480);
-        tileLie(k) = 1;
+    for (int k = 15; k <= 21; ++k) {  // the computer's hand
+        standInRow(k, k - 14, 60);
         compTiles(k - 14) = k;
         List1.addItem(str(compTiles(k - 14)));
     }
-    for (int k = 22; k <= 28; ++k) {  // the player's hand, standing
-        lcard(k).setLeft(1350 + (lcard(k).width() + kHandGap) * (k - 21));
-        lcard(k).setTop(7675);
-        rcard(k).setLeft(1350 + (rcard(k).width() + kHandGap) * (k - 21));
-        rcard(k).setTop(8095);
-        tileLie(k) = 1;
+    for (int k = 22; k <= 28; ++k) {  // the player's hand
+        standInRow(k, k - 21, 7675);
         playerTiles(k - 21) = k;
     }
+}
+
+// Tile k standing in place `place` (1 to 7) of the hand row whose first halves lie at `top`.
+void Form1::standInRow(int k, int place, int top) {
+    lcard(k).setLeft(1350 + (lcard(k).width() + kHandGap) * place);
+    lcard(k).setTop(top);
+    rcard(k).setLeft(1350 + (rcard(k).width() + kHandGap) * place);
+    rcard(k).setTop(top + 420);
+    tileLie(k) = 1;
 }
 
 void Form1::draw() {

@@ -35,13 +35,15 @@ int Form1::matchingHalves(int k) {
     return n;
 }
 
+int Form1::slotMatches(bool player, int i) {
+    const int k = (player ? playerTiles : compTiles)(i);
+    return (player ? inPlayerHand(k) : inComputerHand(k)) ? matchingHalves(k) : 0;
+}
+
 int Form1::handMatches(bool player) {
-    const auto& tiles = player ? playerTiles : compTiles;
     int n = 0;
-    for (int i = 1; i <= 7 + (player ? playerDrawn : compDrawn); ++i) {
-        const int k = tiles(i);
-        if (player ? inPlayerHand(k) : inComputerHand(k)) n += matchingHalves(k);
-    }
+    for (int i = 1; i <= 7 + (player ? playerDrawn : compDrawn); ++i)
+        n += slotMatches(player, i);
     return n;
 }
 
@@ -50,12 +52,10 @@ int Form1::handMatches(bool player) {
 // never a nested count's result with this one's remaining passes added on top.
 int Form1::countLettingEventsRun(bool player, plat::TextBox& out) {
     out.setText("0");
-    const auto& tiles = player ? playerTiles : compTiles;
     const int slots = 7 + (player ? playerDrawn : compDrawn);
     int running = 0;
     for (int i = 1; i <= slots; ++i) {
-        const int k = tiles(i);
-        if (player ? inPlayerHand(k) : inComputerHand(k)) running += matchingHalves(k);
+        running += slotMatches(player, i);
         out.setText(str(running));
         out.refresh();
         sys.doEvents();
