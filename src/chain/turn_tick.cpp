@@ -9,7 +9,9 @@ void Form1::Timer1_Timer() {
     variableppmove();
     variableccmove();
     if (lStatus.caption() == kYourTurn) {
-        PushButton3.setEnabled(plat::ival(AvPmove.text()) == 0);
+        // Any tile opens an empty table, so the player never needs to draw there.
+        const bool chainEmpty = plat::ival(first(0).caption()) == 0;
+        PushButton3.setEnabled(!chainEmpty && plat::ival(AvPmove.text()) == 0);
     } else if (lStatus.caption() == kComputerTurn) {
         max.setCaption("0");
         PushButton3.setEnabled(false);

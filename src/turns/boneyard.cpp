@@ -45,11 +45,15 @@ void Form1::PushButton3_Click() {
         const int n = static_cast<int>(ival((computer ? cno : pno).text()));
         const int rowTop = computer ? 30 : 7675;
         takeIntoHand(t, computer);
+        // The tile waits hidden in its packed place, so it is first seen there, and the player's
+        // takes the mouse at once, as the watchdog would let it.
+        const int place = 1350 + 480 * (n + 1);
         lcard(t).setVisible(false);
         rcard(t).setVisible(false);
-        lcard(t).setTop(rowTop);
-        rcard(t).setTop(rowTop + 420);
-        slidePreview(1350 + 480 * (n + 1), computer);
+        lcard(t).move(place, rowTop);
+        rcard(t).move(place, rowTop + 420);
+        lcard(t).setEnabled(!computer);
+        slidePreview(place, computer);
         sys.doEvents();
         lcard(t).setVisible(true);
         rcard(t).setVisible(true);

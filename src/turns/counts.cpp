@@ -69,8 +69,9 @@ void Form1::variableppmove() {
     trapped("variableppmove", [&] { countLettingEventsRun(true, AvPmove); });
 }
 
+// The list is replaced in one go once the count is over: a look at the computer's hand taken
+// while the count lets events run still finds the whole hand as last listed.
 void Form1::variableccmove() {
-    List1.clear();
     countLettingEventsRun(false, AvCmove);
     List1.clear();
     for (int i = 1; i <= 7 + compDrawn; ++i) {

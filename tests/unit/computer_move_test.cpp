@@ -1,4 +1,5 @@
 // Drawing from the boneyard, and the computer's move: its choice, draws, pass, opening, flight.
+#include <set>
 #include <stdexcept>
 #include <utility>
 
@@ -32,6 +33,41 @@ TEST_F(TurnFlowTest, EachDrawTakesTheNextBoneyardTileIntoTheNextPlaceOfTheMovers
     }
     EXPECT_EQ(sys.sounds[0].path, sys.appPath() + "/pic/Move.wav");
     EXPECT_EQ(sys.sounds[0].flags, 1);
+}
+
+// A drawn tile is first seen where it stays, in the next place of its row: face up and ready
+// for the mouse in the player's row, showing its back in the computer's.
+TEST_F(TurnFlowTest, ADrawnTileIsFirstSeenInItsPlaceInTheRowAndThePlayerCanTakeItAtOnce) {
+    layChain(t, "12 23");
+    for (const bool computer : {false, true}) {
+        form.lStatus.setCaption(computer ? kComputerTurn : kYourTurn);
+        const int k = static_cast<int>(t.val(form.pull)) + 1;
+        const int place = 1350 + 480 * static_cast<int>(t.val(computer ? form.cno : form.pno) + 1);
+        bool taken = false;
+        std::set<std::string> seen;  // where and how the tile showed once it left the boneyard
+        sys.onEvents = [&](int) {
+            const plat::Image &l = form.lcard(k), &r = form.rcard(k);
+            taken |= !l.visible();
+            if (!taken || !l.visible()) return;
+            const auto look = [](const plat::Image& h) {
+                return h.picture() == plat::kTileBack                         ? "back"
+                       : h.picture() == plat::ival(h.tag()) + plat::kFaceBase ? "face"
+                                                                              : "?";
+            };
+            seen.insert(std::to_string(l.left()) + "," + std::to_string(l.top()) + " " + look(l) +
+                        "/" + look(r) + (l.enabled() ? " on" : " off"));
+        };
+        form.PushButton3_Click();
+        sys.onEvents = nullptr;
+        EXPECT_EQ(seen,
+                  std::set<std::string>{std::to_string(place) +
+                                        (computer ? ",30 back/back off" : ",7675 face/face on")});
+        if (computer) continue;
+        t.mouse.press(place + 200, 7875, plat::kLeftButton);
+        EXPECT_EQ(form.gate().dragTile(), k);
+        t.mouse.release(place + 200, 7875, plat::kLeftButton);
+        EXPECT_EQ(spotOf(t, k), (std::vector<int>{place, 7675, place, 8095}));
+    }
 }
 
 TEST_F(TurnFlowTest, ADrawThatFailsHalfWayStillWakesTheWatchdogAndAllowsTheNextDraw) {

@@ -30,9 +30,13 @@ class CountsTable : public TableTest {
 };
 
 TEST_F(CountsTable, EachSideCountsItsHalvesThatMatchAnOpenEndInTheSlotsOfThisHand) {
-    // A double adds two, a half matching both ends one; empty ends (no chain yet) read 0.
+    // A double adds two, also where it matches both ends; a half matching both ends adds one;
+    // empty ends (no chain yet) read 0.
     const std::tuple<const char*, const char*, Pairs, int> cases[] = {
-        {"3", "5", {{3, 5}, {5, 5}, {1, 2}}, 4}, {"3", "3", {{3, 5}}, 1}, {"", "", {{0, 3}}, 1}};
+        {"3", "5", {{3, 5}, {5, 5}, {1, 2}}, 4},
+        {"3", "3", {{3, 5}}, 1},
+        {"4", "4", {{4, 4}, {1, 2}}, 2},
+        {"", "", {{0, 3}}, 1}};
     for (bool player : {true, false}) {
         for (const auto& [left, right, hand, want] : cases) {
             give(player ? 22 : 15, hand, left, right);

@@ -1,5 +1,9 @@
 // The watchdog and the end of a hand: what ends it, the message naming the leader, the next hand
 // or the program's end; passes, "Get Card" and a drag with the boneyard empty; "Cheat Comp.".
+#include <array>
+#include <utility>
+
+#include "support/table_checks.h"
 #include "support/turn_flow.h"
 
 namespace brackwell::testing {
@@ -80,6 +84,72 @@ TEST_F(WatchdogTest, AHandEndsWhenEmptiedBlockedOrAt101AndItsMessageNamesTheLowe
     }
 }
 
+// Once a score reaches 101 the game ends after the hand's message, even when that score leads
+// (the computer's exactly 101 below the player's) and when both passed it equal; 100 plays on.
+TEST(GameEnd, TheProgramEndsAfterTheMessageOnceEitherScoreReaches101) {
+    // clang-format off
+    const std::pair<std::array<const char*, 4>, const char*> cases[] = {
+        {{"90", "11", "95", "8"}, "Computer Win That Game\r\n Computer Score = 090 + 011 = 101\r\n Player Score :    = 095 + 008 = 103"},
+        {{"95", "10", "100", "5"}, "Game Is Draw\r\n Player Score :    = 100 + 005 = 105\r\n Computer Score = 095 + 010 = 105"},
+        {{"90", "10", "90", "8"}, "Player Win That Game \r\n Player Score :    = 090 + 008 = 098\r\n Computer Score = 090 + 010 = 100"},
+    };
+    // clang-format on
+    for (const auto& [scores, message] : cases) {
+        Table t;
+        t.form.Form_Load();
+        sixesOnlyWith(t, 0, "14");  // a blocked hand
+        const auto& [ccsc, csc, ppsc, psc] = scores;
+        t.form.ccsc.setCaption(ccsc), t.form.csc.setCaption(csc);
+        t.form.ppsc.setCaption(ppsc), t.form.psc.setCaption(psc);
+        try {
+            t.form.Timer2.fire();
+        } catch (const plat::ProgramEnded&) {
+        }
+        EXPECT_EQ(shown(t), std::vector<std::string>{message});
+        EXPECT_EQ(t.sys.ended, &message != &cases[2].second) << message;
+    }
+}
+
+// The computer laid its last tile: nothing is left to list or to turn up, its points are 000.
+TEST_F(WatchdogTest, AComputerThatEmptiedItsHandListsNothingTurnsNothingUpAndScoresNothing) {
+    std::vector<plat::Picture> before, atMessage;
+    for (int k = 15; k <= 21; ++k) {  // laid out of its row, where showcards never paints
+        moveTile(form, k, {1500 + 900 * (k - 15), 2000, 1920 + 900 * (k - 15), 2000});
+        before.push_back(form.lcard(k).picture());
+    }
+    form.cno.setText("0");
+    form.csc.setCaption("0");
+    form.psc.setCaption("20");
+    int listed = -1;
+    sys.onMessageBox = [&](const auto&) {
+        listed = form.List1.listCount();
+        for (int k = 15; k <= 21; ++k)
+            atMessage.push_back(form.lcard(k).picture());
+    };
+    form.Timer2.fire();
+    EXPECT_EQ(listed, 0);
+    EXPECT_EQ(atMessage, before);
+    EXPECT_EQ(shown(t), std::vector<std::string>{"Computer Win That Game\r\n"
+                                                 " Computer Score = 000 + 000 = 000\r\n"
+                                                 " Player Score :    = 000 + 020 = 020"});
+}
+
+// The watchdog writes both running totals on every tick, each with three digits at least.
+TEST_F(WatchdogTest, EachTickShowsTheRunningTotalsWithThreeDigits) {
+    form.ccsc.setCaption("12");
+    form.ppsc.setCaption("5");
+    form.Timer2.fire();
+    EXPECT_EQ(form.compscore.caption() + " " + form.playerscore.caption(), "012 005");
+}
+
+// At an empty table any tile opens, so "Get Card" stays off even for a hand without a blank.
+TEST_F(WatchdogTest, GetCardIsNotOfferedWhileTheLineOfPlayIsEmpty) {
+    setTiles(t, 22, "11 12 13 14 15 16 22");
+    form.Timer1.fire();
+    EXPECT_EQ(t.val(form.AvPmove), 0);
+    EXPECT_FALSE(form.PushButton3.enabled());
+}
+
 // With the boneyard empty the turn tick offers "Get Card" exactly while nothing of the player's
 // fits, and a side that cannot play passes (the computer holds 5-6, or the player does).
 TEST(WatchdogPasses, ASideThatCannotPlayOnceTheBoneyardIsEmptyPassesButNotWhileATileIsDragged) {
@@ -150,6 +220,23 @@ TEST_F(WatchdogTest, CheatCompShowsTheComputersFacesForOneSecondAndWithNoTilesLi
         EXPECT_EQ(computerFaces(t), -14);
         EXPECT_EQ(sys.changes.size(), emptyList ? 2u : 30u);
     }
+}
+
+// A look asked for while the computer's hand is being counted still shows the whole hand.
+TEST_F(WatchdogTest, CheatCompPressedWhileTheComputersHandIsCountedShowsAllItsFaces) {
+    form.Timer1.setEnabled(false);
+    form.Timer2.setEnabled(false);
+    std::vector<int> seen;
+    bool pressed = false;
+    sys.onEvents = [&](int) {
+        if (std::exchange(pressed, true)) return;  // at the count's first pass
+        sys.post([&] { seen.push_back(computerFaces(t)); }, 500);
+        form.PushButton2.click();
+    };
+    form.variableccmove();
+    EXPECT_EQ(seen, std::vector{14});
+    EXPECT_EQ(form.List1.listCount(), 7);
+    EXPECT_EQ(computerFaces(t), -14);
 }
 
 }  // namespace
