@@ -245,10 +245,11 @@ bool AccessibleNames::updateNews() {
     std::vector<std::string> events =
         haveSeen_ ? changes(seen_, now) : std::vector<std::string>{now.status + "."};
     const bool turned = !haveSeen_ || now.status != seen_.status;
+    const bool dealt = haveSeen_ && now.laid < seen_.laid;
     seen_ = now;
     haveSeen_ = true;
     if (events.empty()) return false;
-    if (newsEndsTurn_) sentences_.clear();  // the events of one turn stay together
+    if (newsEndsTurn_ || dealt) sentences_.clear();  // the events of one turn stay together
     sentences_.insert(sentences_.end(), events.begin(), events.end());
     if (sentences_.size() > kNewsSentences)
         sentences_.erase(sentences_.begin(),

@@ -244,7 +244,7 @@ class WindowTest : public QObject {
         QVERIFY(names.contains(heard(f.lcard(k))->text(QAccessible::Name)));
         QVERIFY(table->indexOfChild(heard(f.lcard(k))) >= 0);
         for (const plat::Control* out : {static_cast<const plat::Control*>(&f.rcard(k)),
-                                          static_cast<const plat::Control*>(&f.Shape1)}) {
+                                         static_cast<const plat::Control*>(&f.Shape1)}) {
             QCOMPARE(table->indexOfChild(heard(*out)), -1);
             QVERIFY(heard(*out)->state().invisible);
         }

@@ -133,5 +133,19 @@ TEST_F(AccessibleTable, TheComputersTilesAreNamedByTheirPipsWhileTheyShowThem) {
               "computer's tile, face down");
 }
 
+TEST_F(AccessibleTable, ATurnPassedWithoutATileADrawAndANewDealAreNews) {
+    t.dragTileTo(t.tilesIn(Table::Place::PlayerHand).front(), 6225, 3200);
+    names.updateNews();
+    form.changetoplayer();  // the computer could neither lay nor draw
+    EXPECT_TRUE(names.updateNews());
+    EXPECT_EQ(names.news(), "Computer passed. Status: Your Turn.");
+    form.PushButton3.click();
+    EXPECT_TRUE(names.updateNews());
+    EXPECT_EQ(names.news(), "You drew a tile.");  // a new turn's news starts afresh
+    form.PushButton1.click();
+    EXPECT_TRUE(names.updateNews());
+    EXPECT_TRUE(names.news().starts_with("A new hand is dealt.")) << names.news();
+}
+
 }  // namespace
 }  // namespace brackwell::testing
