@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3
+  python3-pyatspi gir1.2-atspi-2.0
   fonts-liberation fonts-dejavu-core
   clang-format
   desktop-file-utils appstream dpkg-dev man-db groff-base file

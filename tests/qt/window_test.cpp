@@ -212,22 +212,41 @@ class WindowTest : public QObject {
         QCOMPARE(shown, QStringList({"Brackwell", "0", "1", "Pass\n Computer  Can Play "}));
     }
 
-    void screenReaderHearsTheCaptionsAndTheButtonsState() {
+    void screenReaderHearsTheTableAsASightedPlayerSeesItAndNothingElse() {
         RealTable t;
         brackwell::Form1& f = t.form;
         const auto heard = [&](const plat::Control& c) {
             return QAccessible::queryAccessibleInterface(t.view.widgetOf(c));
         };
-        for (plat::Label* label : {&f.lStatus, &f.compscore, &f.playerscore, &f.lblStatusBar}) {
+        for (plat::Label* label : {&f.lStatus, &f.lblStatusBar}) {
             label->setCaption("You Choose Card  3 / 4");
             QCOMPARE(heard(*label)->text(QAccessible::Name), "You Choose Card  3 / 4");
         }
+        f.compscore.setCaption("012");
+        QCOMPARE(heard(f.compscore)->text(QAccessible::Name), "Computer score 012");
         for (plat::PushButton* b : {&f.PushButton1, &f.PushButton2, &f.PushButton3}) {
             QCOMPARE(heard(*b)->text(QAccessible::Name), QString::fromStdString(b->caption()));
             for (bool enabled : {false, true}) {
                 b->setEnabled(enabled);
                 QCOMPARE(bool(heard(*b)->state().disabled), !enabled);
             }
+        }
+        // The table lists one object per tile, its first half, and every child has a name; the
+        // second halves, the outlines that decorate and the hidden helpers are not its children.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&t.view);
+        QStringList names;
+        for (int i = 0; i < table->childCount(); ++i)
+            names << table->child(i)->text(QAccessible::Name);
+        QVERIFY2(!names.contains(QString()), qPrintable(names.join(" | ")));
+        QCOMPARE(names.size(), 28 + 2 + 3 + 2 + 4 + 2);
+        const int k = 22;  // a tile of the player's hand
+        QCOMPARE(heard(f.lcard(k))->role(), QAccessible::Button);
+        QVERIFY(names.contains(heard(f.lcard(k))->text(QAccessible::Name)));
+        QVERIFY(table->indexOfChild(heard(f.lcard(k))) >= 0);
+        for (const plat::Control* out : {static_cast<const plat::Control*>(&f.rcard(k)),
+                                         static_cast<const plat::Control*>(&f.Shape1)}) {
+            QCOMPARE(table->indexOfChild(heard(*out)), -1);
+            QVERIFY(heard(*out)->state().invisible);
         }
     }
 

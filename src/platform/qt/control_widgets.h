@@ -47,11 +47,14 @@ class ShapeWidget : public QWidget {
     Shape& shape_;
 };
 
-// A caption on the table; a real label, so screen readers read it.
+// A caption on the table; a class of its own, so that its accessible interface is the table's.
 class LabelWidget : public QLabel {
+    Q_OBJECT
+
   public:
     LabelWidget(TableView& view, Label& label, QWidget* parent);
     void follow();  // takes the control's caption, font, colours and alignment
+    const Label& label() const { return label_; }
 
   private:
     TableView& view_;

@@ -1,5 +1,6 @@
 #include "platform/qt/table_view.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMouseEvent>
@@ -44,6 +45,7 @@ TableView::TableView(Form& form) : form_(form) {
     buttonFace_ = palette().color(QPalette::Button);
     buttonText_ = palette().color(QPalette::ButtonText);
     resize(px(form.width() / 15.0), px(form.height() / 15.0));
+    installTableAccessibility();
 }
 
 TableView::~TableView() {
@@ -138,6 +140,9 @@ QWidget* TableView::widgetFor(Control& c) {
     QWidget* w = createWidget(c, parent);
     if (!w) return nullptr;
     widgets_.insert(&c, w);
+    controls_.insert(w, &c);
+    if (c.kind() == Kind::PushButton)
+        w->setAccessibleName(QString::fromStdString(names_.describe(c).name));
     apply(c, w, kGeometry | kLook | kEnabled | kVisibility);
     restack(c, w);
     if (auto* box = dynamic_cast<PictureBox*>(&c)) {
@@ -172,6 +177,7 @@ QWidget* TableView::createWidget(Control& c, QWidget* parent) {
 }
 
 void TableView::controlChanged(Control& c, unsigned what) {
+    if (QAccessible::isActive()) news_.controlChanged(c);
     if (&c == &form_) {
         applyForm(what);
         return;
@@ -207,6 +213,12 @@ void TableView::apply(Control& c, QWidget* w, unsigned what) {
     if (what & kEnabled) w->setEnabled(c.enabled());
     if (what & (kVisibility | kLoaded)) w->setVisible(c.visible() && c.loaded());
     if (what & kStacking) restack(c, w);
+    // A tile's name follows the faces it shows and where it stands.
+    if ((what & (kLook | kLoaded | kVisibility)) && c.kind() == Kind::Image &&
+        QAccessible::isActive()) {
+        QAccessibleEvent named(w, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
     if (what & (kGeometry | kLook | kVisibility | kLoaded)) dirty_.insert(w);
     // "Repaint now" paints only what has changed: a tick that changes nothing paints nothing.
     if ((what & kRepaintNow) && dirty_.contains(w)) w->repaint();

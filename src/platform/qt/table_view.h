@@ -8,8 +8,10 @@
 #include <QSet>
 #include <QWidget>
 
+#include "platform/accessible_names.h"
 #include "platform/control_observer.h"
 #include "platform/form.h"
+#include "platform/qt/accessible_table.h"
 #include "platform/qt/tile_pictures.h"
 
 class QIcon;
@@ -39,6 +41,10 @@ class TableView : public QWidget, public ControlObserver {
     TilePictures& pictures() { return pictures_; }
     QCursor cursorFor(Picture p);
     QWidget* widgetOf(const Control& c) const { return widgets_.value(&c); }
+    Control* controlOf(const QWidget* w) const { return controls_.value(w); }
+    const Form& form() const { return form_; }
+    const AccessibleNames& names() const { return names_; }
+    NewsWatch& news() { return news_; }
     // A widget reports that it has painted what it shows now.
     void painted(QWidget* w) { dirty_.remove(w); }
 
@@ -69,6 +75,7 @@ class TableView : public QWidget, public ControlObserver {
     Form& form_;
     TilePictures pictures_;
     QHash<const Control*, QWidget*> widgets_;
+    QHash<const QWidget*, Control*> controls_;
     QHash<const Timer*, QTimer*> timers_;
     QSet<QWidget*> dirty_;  // changed since they last painted
     const QHash<PointerHandle, QCursor>* pointers_ = nullptr;
@@ -78,6 +85,8 @@ class TableView : public QWidget, public ControlObserver {
     QCursor handCursor_;
     bool haveHandCursor_ = false;
     bool iconAsked_ = false;
+    AccessibleNames names_{form_};
+    NewsWatch news_{*this, names_};
 };
 
 // The program's icon: a standing tile, at the sizes a desktop asks for.

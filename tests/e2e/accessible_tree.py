@@ -1,0 +1,145 @@
+#!/usr/bin/python3
+"""The table as a screen reader reads it: the real program on a private X server, with its own
+session bus and accessibility bus, its accessible tree read over AT-SPI. A dealt table names
+every tile, button, score and status; a real drag of the first tile of the hand opens the line
+of play with the pips that tile's name said; after the computer's answer the open ends carry
+the values of the tiles at the ends and every tile of the hand says where it fits."""
+import os, re, signal, subprocess as sp, sys, time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import driver  # noqa: E402  (the X server, the game and the mouse of the other tests)
+
+GROUPS = []  # process groups started here, ended at the end
+
+
+def start_buses():
+    """A session bus, then the accessibility bus on it, as a desktop session starts them."""
+    bus = sp.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                   stdout=sp.PIPE, text=True, start_new_session=True)
+    GROUPS.append(bus)
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+    GROUPS.append(sp.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately",
+                            "--a11y=1"], stderr=sp.DEVNULL, start_new_session=True))
+    os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", NO_AT_BRIDGE="0")
+
+
+def window(pyatspi, secs=20):
+    """The game's window in the accessibility tree, once the program has joined the bus."""
+    end = time.time() + secs
+    while time.time() < end:
+        desktop = pyatspi.Registry.getDesktop(0)
+        desktop.clearCache()
+        for app in desktop:
+            for w in (app or []):
+                if w is not None and w.name == "Brackwell":
+                    return w
+        time.sleep(0.2)
+    raise AssertionError("the game's window never appeared on the accessibility bus")
+
+
+def read(win):
+    """(role, name, description, showing, screen x) of each child of the table, fresh."""
+    import pyatspi
+    win.clearCache()
+    out = []
+    for c in win:
+        x = c.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x
+        out.append((c.getRoleName(), c.name, c.description,
+                    c.getState().contains(pyatspi.STATE_SHOWING), x, len(c)))
+    return out
+
+
+def named(tree, pattern):
+    return [t for t in tree if re.fullmatch(pattern, t[1])]
+
+
+PIPS = ["blank", "one", "two", "three", "four", "five", "six"]
+
+
+def pips(name):  # "six and three, ..." -> (6, 3)
+    a, b = re.match(r"(\w+) and (\w+)", name).groups()
+    return PIPS.index(a), PIPS.index(b)
+
+
+def fits(tile, left, right):
+    a, b = pips(tile)
+    where = [e for e, v in (("left", left), ("right", right)) if v in (a, b)]
+    return {2: "fits both ends", 0: "does not fit"}.get(len(where), f"fits the {where[0]} end"
+                                                        if where else "")
+
+
+def end_value(tree, side):
+    found = named(tree, f"{side} end: [0-6]")
+    assert len(found) == 1, f"{side} end: {[t[1] for t in named(tree, side + ' end.*')]}"
+    return int(found[0][1][-1])
+
+
+def test():
+    import pyatspi
+    g = driver.Game()
+    win = window(pyatspi)
+    tree = read(win)
+    print("a dealt table reads:\n  " + "\n  ".join(f"{r}: {n!r} {d!r}" for r, n, d, *_ in tree))
+    assert all(r not in ("unknown", "invalid") and n and s and k == 0
+               for r, n, _, s, _, k in tree), [t for t in tree if not (t[1] and t[3])]
+    hand = sorted(named(tree, r"\w+ and \w+, in your hand"), key=lambda t: t[4])
+    counts = [len(hand), len(named(tree, "computer's tile, face down")),
+              len(named(tree, "boneyard tile")), len(named(tree, r"(left|right) end: .*"))]
+    assert counts == [7, 7, 14, 2], f"hand, computer, boneyard, ends: {counts}"
+    assert all(t[2] == "fits: any tile opens the line of play" for t in hand), hand
+    for caption in ("Get Card", "New Game", "Cheat Comp.", "Computer score 000",
+                    "Player score 000", "Status: Your Turn"):
+        assert named(tree, re.escape(caption)), f"no {caption!r}"
+    # Nothing else: the values, the second halves, the outlines and the hidden boxes stay out.
+    assert len(tree) == 7 + 7 + 14 + 2 + 3 + 2 + 4 + 1, f"{len(tree)} objects in the table"
+
+    first = hand[0][1]
+    a, b = pips(first)
+    g.drag(2037, 7877, 6225, 3200)  # the leftmost tile of the hand, by its first half
+    end, told = time.time() + 40, set()
+    while True:  # the computer answers, drawing with a message box each time it must
+        g.answer_boxes()
+        tree = read(win)
+        told.add(win.description)  # the news of each turn, as the table's description
+        if named(tree, "Status: Your Turn") and named(tree, r".*1st tile .*"):
+            break
+        assert time.time() < end, f"no answer from the computer: {[t[1] for t in tree]}"
+        time.sleep(0.2)
+    opening = named(tree, r".*, line of play, opening tile")
+    assert [t[1] for t in opening] == [first.replace("in your hand", "line of play, opening tile")]
+    news = win.description
+    assert f"You opened with {PIPS[a]} and {PIPS[b]}. Status: Computer1." in told, told
+    assert "Computer laid " in news and news.endswith("Status: Your Turn."), news
+    left, right = end_value(tree, "left"), end_value(tree, "right")
+    # The end the computer took holds the other value of its tile; the other still the opening's.
+    laid = named(tree, r".*, line of play, 1st tile (left|right) of the opening tile, at the .*")
+    assert len(laid) == 1, laid
+    side = "left" if "left end" in laid[0][1] else "right"
+    c, d = pips(laid[0][1])
+    assert (left if side == "left" else right) in (c, d), (laid, left, right)
+    assert (right if side == "left" else left) == (b if side == "left" else a), (left, right)
+    hand = named(tree, r"\w+ and \w+, in your hand")
+    assert len(hand) == 6 and all(t[2] == fits(t[1], left, right) for t in hand), \
+        [(t[1], t[2]) for t in hand]
+    print(f"after the move: left end {left}, right end {right}; {news}")
+    g.close("close")
+
+
+if __name__ == "__main__":
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: stopped from outside"))
+    os.makedirs(driver.OUT, exist_ok=True)
+    try:
+        start_buses()
+        driver.start_x()
+        test()
+    except AssertionError as e:
+        sp.run(["import", "-window", "root", f"{driver.OUT}/accessible-failed.png"])
+        sys.exit(f"FAIL: {e}")
+    finally:
+        for p in reversed(driver.PROCS):
+            p.kill()
+            p.wait()
+        for p in reversed(GROUPS):
+            os.killpg(p.pid, signal.SIGKILL)
+            p.wait()
+        driver.shutil.rmtree(driver.TMP)
