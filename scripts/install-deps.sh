@@ -10,7 +10,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3
   fonts-liberation fonts-dejavu-core
   clang-format
-  desktop-file-utils appstream dpkg-dev man-db groff-base file
+  desktop-file-utils appstream dpkg-dev man-db groff-base file lintian
 )
 
 missing=()
