@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The end-to-end tests: the real program on a private X server, driven with xdotool as a person
 would, its screen read from the server's framebuffer file (a few ms a look, fast enough to catch
-an animation). Screenshots go to $E2E_OUT.    driver.py startup | drag | play | small_screen | installed PROGRAM
+an animation). Screenshots go to $E2E_OUT.
+    driver.py startup | drag | play | small_screen | installed PROGRAM
 """
-import os, shutil, signal, struct, subprocess as sp, sys, tempfile, time
+import os, re, shutil, signal, struct, subprocess as sp, sys, tempfile, time
 
 BIN, OUT = os.environ["BRACKWELL_BIN"], os.environ.get("E2E_OUT", os.getcwd() + "/e2e-out")
 TMP, PROCS = tempfile.mkdtemp(prefix="brackwell-e2e."), []
@@ -36,6 +37,33 @@ def start_x(screen):
     assert os.environ["DISPLAY"] != ":", "Xvfb did not start"
 
 
+def start_wm():
+    """A plain window manager that frames each window with a border and a title bar, in the
+    server's own fonts; it is ready once it has made its windows."""
+    rc = f"{TMP}/twmrc"
+    with open(rc, "w") as f:
+        f.writelines(f'{k}Font "fixed"\n' for k in ("Title", "Resize", "Menu", "Icon", "IconManager"))
+    PROCS.append(sp.Popen(["twm", "-f", rc], stdout=sp.DEVNULL, stderr=sp.DEVNULL))
+    end = time.time() + 10
+    while "0 children" in sp.run(["xwininfo", "-root", "-children"], capture_output=True,
+                                 text=True).stdout:
+        assert time.time() < end, "the window manager did not start"
+        time.sleep(0.05)
+
+
+def geometry(win, outer=False):
+    """A window's place on the screen and its size; with outer, its border's too, and those of
+    the frame a window manager put it in."""
+    info = lambda *a: sp.run(["xwininfo", *a, "-id", str(win)], capture_output=True,
+                             text=True).stdout
+    if outer and (parent := re.search(r"Parent window id: (\w+) \((?!the root)", info("-children"))):
+        return geometry(parent[1], True)
+    get = lambda key, text=info(): int(re.search(rf"{key}:\s+(-?\d+)", text)[1])
+    b = get("Border width") if outer else 0  # the upper left is the border's already
+    x, y = get("Absolute upper-left X"), get("Absolute upper-left Y")
+    return x, y, get("Width") + 2 * b, get("Height") + 2 * b
+
+
 def stage(how):
     """A copy of the program whose optional files are left out, full of random bytes or folders."""
     folder = tempfile.mkdtemp(dir=TMP)
@@ -60,8 +88,7 @@ class Game:
                         "^Brackwell$"], capture_output=True, text=True).stdout.split()
         assert found, "no window titled Brackwell within 20 s: " + open(f"{TMP}/app.log").read()
         self.win = found[0]
-        g = dict(v.split("=") for v in xdo("getwindowgeometry", "--shell", self.win))
-        self.x, self.y, self.w, self.h = (int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+        self.x, self.y, self.w, self.h = geometry(self.win)
         self.wait_for(10, dealt)  # every test starts from the first hand dealt
 
     def px(self, tx, ty):
@@ -247,16 +274,16 @@ def test_play():
     assert not whole or g.proc.wait() == 0, f"exit status {g.proc.returncode} at 101"
 
 
-def test_small_screen():
-    """On a 640 x 480 screen the window opens whole, at the largest size with the table's
-    proportions (the height decides), the first hand dealt and read through the scaled table, and
-    "Get Card", "New Game" and "Cheat Comp." on screen in the skin's warm face."""
-    g = Game()
+def whole_on_screen(g, shot):
+    """The window, with any frame, lies on the screen at the largest size that fits, and "Get
+    Card", "New Game" and "Cheat Comp." lie on it too, in the skin's warm face."""
     sw, sh = map(int, xdo("getdisplaygeometry"))
-    where = f"client {g.w}x{g.h} at {g.x},{g.y} on a {sw}x{sh} screen"
-    assert g.x >= 0 and g.y >= 0 and g.x + g.w <= sw and g.y + g.h <= sh, where + ": off screen"
-    assert g.h == sh and abs(g.w - sh * DESIGN[0] / DESIGN[1]) < 1, where + ": not the largest"
-    sp.run(["import", "-window", "root", f"{OUT}/small_screen.png"], check=True)
+    x, y, w, h = geometry(g.win, outer=True)
+    where = f"{w}x{h} at {x},{y} (client {g.w}x{g.h} at {g.x},{g.y}) on a {sw}x{sh} screen"
+    assert x >= 0 and y >= 0 and x + w <= sw and y + h <= sh, where + ": off screen"
+    assert h == sh or w == sw, where + ": not the largest size"
+    assert abs(g.w - g.h * DESIGN[0] / DESIGN[1]) < 1, where + ": not the table's proportions"
+    sp.run(["import", "-window", "root", f"{OUT}/{shot}.png"], check=True)
     for name, (left, top, width, height) in {"Get Card": (45, 7170, 1100, 350),
                                               "New Game": (135, 8865, 1500, 400),
                                               "Cheat Comp.": (1755, 8865, 1500, 400)}.items():
@@ -266,7 +293,19 @@ def test_small_screen():
                   for y in range(top + 60, top + height - 60, 30)]
         warm = sum(r - b > 12 for r, _, b in map(lambda p: g.rgb(*p), points))
         assert warm > len(points) // 2, f"{name}: {warm} of {len(points)} points in its face"
+
+
+def test_small_screen():
+    """On a 640 x 480 screen the window opens whole and scaled, the first hand dealt (read
+    through the scaled table), without a window manager and then inside one's frame."""
+    g = Game()
+    whole_on_screen(g, "small_screen")
     g.close("close on a small screen")
+    start_wm()
+    g = Game()
+    assert geometry(g.win, outer=True) != (g.x, g.y, g.w, g.h), "the window manager put no frame"
+    whole_on_screen(g, "small_screen_framed")
+    g.close("close in a frame on a small screen")
 
 
 def test_installed(program):

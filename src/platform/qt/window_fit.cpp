@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <iterator>
 
 namespace plat::qt {
 
@@ -28,7 +29,9 @@ QRect fitWindow(QSize design, const QRect& available, const QMargins& frame) {
 
 namespace {
 
-// Waits for the window manager's frame, then re-places the window once if it sticks out.
+// Waits for the window manager's frame, then re-places the window once if it sticks out. Qt
+// learns of the frame without an event of its own, so the watch looks again at each event that
+// follows a window manager's work: a move, a resize, a paint, the activation.
 class FrameWatch : public QObject {
   public:
     FrameWatch(QWidget& window, QSize design) : QObject(&window), window_(window), design_(design) {
@@ -36,7 +39,10 @@ class FrameWatch : public QObject {
     }
 
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::Move && e->type() != QEvent::Resize) return false;
+        static constexpr QEvent::Type kLooks[] = {QEvent::Move, QEvent::Resize, QEvent::Paint,
+                                                  QEvent::WindowActivate};
+        if (std::find(std::begin(kLooks), std::end(kLooks), e->type()) == std::end(kLooks))
+            return false;
         const QRect outer = window_.frameGeometry(), inner = window_.geometry();
         if (outer == inner) return false;  // no frame yet, or none at all
         const QRect area = window_.screen()->availableGeometry();
