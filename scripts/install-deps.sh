@@ -7,11 +7,11 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3
+  xvfb xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 twm xfonts-base
   python3-pyatspi gir1.2-atspi-2.0
   fonts-liberation fonts-dejavu-core
   clang-format
-  desktop-file-utils appstream dpkg-dev man-db groff-base file
+  desktop-file-utils appstream dpkg-dev man-db groff-base file lintian
 )
 
 missing=()

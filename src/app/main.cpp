@@ -2,12 +2,12 @@
 // first hand before the window appears, and runs until the window closes or a score reaches 101.
 #include <QApplication>
 #include <QFont>
-#include <QScreen>
 
 #include "platform/qt/close_watch.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/table_view.h"
+#include "platform/qt/window_fit.h"
 #include "table/game_state.h"
 
 int main(int argc, char* argv[]) {
@@ -29,8 +29,8 @@ int main(int argc, char* argv[]) {
     view.bindForm();
     form.Form_Load();
 
-    const QRect screen = view.screen()->availableGeometry();
-    view.move(screen.center() - QPoint(view.width() / 2, view.height() / 2));
+    // The design size where the screen has room for it, a smaller table where it has not.
+    plat::qt::fitToScreen(view, view.size());
     plat::qt::CloseWatch closeWatch(view, [&form] { form.Form_QueryUnload(); });
     app.installNativeEventFilter(&closeWatch);
     view.show();

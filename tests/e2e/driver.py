@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The end-to-end tests: the real program on a private X server, driven with xdotool as a person
 would, its screen read from the server's framebuffer file (a few ms a look, fast enough to catch
-an animation). Screenshots go to $E2E_OUT.    driver.py startup | drag | play | installed PROGRAM
+an animation). Screenshots go to $E2E_OUT.
+    driver.py startup | drag | play | small_screen | installed PROGRAM
 """
-import os, shutil, signal, struct, subprocess as sp, sys, tempfile, time
+import os, re, shutil, signal, struct, subprocess as sp, sys, tempfile, time
 
 BIN, OUT = os.environ["BRACKWELL_BIN"], os.environ.get("E2E_OUT", os.getcwd() + "/e2e-out")
 TMP, PROCS = tempfile.mkdtemp(prefix="brackwell-e2e."), []
@@ -15,6 +16,8 @@ KINDS = {  # the colours the tests look for
     "cloth": lambda r, g, b: g > r + 0x10 and g > b + 8,  # the green table cloth
 }
 PARK = (11500, 9200)  # where the pointer rests, clear of everything the tests look at
+DESIGN = (799, 625)  # the window's client size in pixels where the screen has room for it
+SCREENS = {"small_screen": "640x480"}  # the tests' screens, 1280 x 1024 for the others
 
 
 def face(left, top): return left + 146, top + 146  # between the pips of a half at left, top
@@ -25,13 +28,40 @@ def xdo(*args):
     return sp.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout.split()
 
 
-def start_x():
+def start_x(screen):
     r, w = os.pipe()
-    PROCS.append(sp.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24",
+    PROCS.append(sp.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", screen + "x24",
                            "-nolisten", "tcp", "-fbdir", TMP], pass_fds=[w], stderr=sp.DEVNULL))
     os.close(w)
     os.environ["DISPLAY"] = ":" + os.read(r, 32).decode().strip()
     assert os.environ["DISPLAY"] != ":", "Xvfb did not start"
+
+
+def start_wm():
+    """A plain window manager that frames each window with a border and a title bar, in the
+    server's own fonts; it is ready once it has made its windows."""
+    rc = f"{TMP}/twmrc"
+    with open(rc, "w") as f:
+        f.writelines(f'{k}Font "fixed"\n' for k in ("Title", "Resize", "Menu", "Icon", "IconManager"))
+    PROCS.append(sp.Popen(["twm", "-f", rc], stdout=sp.DEVNULL, stderr=sp.DEVNULL))
+    end = time.time() + 10
+    while "0 children" in sp.run(["xwininfo", "-root", "-children"], capture_output=True,
+                                 text=True).stdout:
+        assert time.time() < end, "the window manager did not start"
+        time.sleep(0.05)
+
+
+def geometry(win, outer=False):
+    """A window's place on the screen and its size; with outer, its border's too, and those of
+    the frame a window manager put it in."""
+    info = lambda *a: sp.run(["xwininfo", *a, "-id", str(win)], capture_output=True,
+                             text=True).stdout
+    if outer and (parent := re.search(r"Parent window id: (\w+) \((?!the root)", info("-children"))):
+        return geometry(parent[1], True)
+    get = lambda key, text=info(): int(re.search(rf"{key}:\s+(-?\d+)", text)[1])
+    b = get("Border width") if outer else 0  # the upper left is the border's already
+    x, y = get("Absolute upper-left X"), get("Absolute upper-left Y")
+    return x, y, get("Width") + 2 * b, get("Height") + 2 * b
 
 
 def stage(how):
@@ -58,12 +88,15 @@ class Game:
                         "^Brackwell$"], capture_output=True, text=True).stdout.split()
         assert found, "no window titled Brackwell within 20 s: " + open(f"{TMP}/app.log").read()
         self.win = found[0]
-        g = dict(v.split("=") for v in xdo("getwindowgeometry", "--shell", self.win))
-        self.x, self.y, self.w, self.h = (int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+        self.x, self.y, self.w, self.h = geometry(self.win)
         self.wait_for(10, dealt)  # every test starts from the first hand dealt
 
-    def px(self, tx, ty):  # a point of the table in twips, 15 a pixel at the design size
-        return self.x + (2 * tx + 15) // 30, self.y + (2 * ty + 15) // 30
+    def px(self, tx, ty):
+        """A point of the table in twips, 15 a pixel at the design size; a smaller window shows
+        the table scaled and centred in it."""
+        z = min(self.w / DESIGN[0], self.h / DESIGN[1]) / 15
+        ox, oy = (self.w - DESIGN[0] * 15 * z) / 2, (self.h - DESIGN[1] * 15 * z) / 2
+        return self.x + int(ox + tx * z + 0.5), self.y + int(oy + ty * z + 0.5)
 
     def look(self):
         """A fresh copy of the screen (an XWD image); a torn frame only fails one poll."""
@@ -140,7 +173,7 @@ def dealt(g):
 
 def test_startup():
     g = Game()
-    assert (g.w, g.h) == (799, 625), f"client area is {g.w}x{g.h}, not 799x625"
+    assert (g.w, g.h) == DESIGN, f"client area is {g.w}x{g.h}, not 799x625"
     sw, sh = map(int, xdo("getdisplaygeometry"))
     assert abs(2 * g.x + g.w - sw) <= 6 and abs(2 * g.y + g.h - sh) <= 6, "window not centred"
     sp.run(["import", "-window", "root", f"{OUT}/startup.png"], check=True)
@@ -241,6 +274,40 @@ def test_play():
     assert not whole or g.proc.wait() == 0, f"exit status {g.proc.returncode} at 101"
 
 
+def whole_on_screen(g, shot):
+    """The window, with any frame, lies on the screen at the largest size that fits, and "Get
+    Card", "New Game" and "Cheat Comp." lie on it too, in the skin's warm face."""
+    sw, sh = map(int, xdo("getdisplaygeometry"))
+    x, y, w, h = geometry(g.win, outer=True)
+    where = f"{w}x{h} at {x},{y} (client {g.w}x{g.h} at {g.x},{g.y}) on a {sw}x{sh} screen"
+    assert x >= 0 and y >= 0 and x + w <= sw and y + h <= sh, where + ": off screen"
+    assert h == sh or w == sw, where + ": not the largest size"
+    assert abs(g.w - g.h * DESIGN[0] / DESIGN[1]) < 1, where + ": not the table's proportions"
+    sp.run(["import", "-window", "root", f"{OUT}/{shot}.png"], check=True)
+    for name, (left, top, width, height) in {"Get Card": (45, 7170, 1100, 350),
+                                              "New Game": (135, 8865, 1500, 400),
+                                              "Cheat Comp.": (1755, 8865, 1500, 400)}.items():
+        (x0, y0), (x1, y1) = g.px(left, top), g.px(left + width, top + height)
+        assert 0 <= x0 and x1 <= sw and 0 <= y0 and y1 <= sh, f"{name} at {x0},{y0}: off screen"
+        points = [(x, y) for x in range(left + 60, left + width - 60, 30)
+                  for y in range(top + 60, top + height - 60, 30)]
+        warm = sum(r - b > 12 for r, _, b in map(lambda p: g.rgb(*p), points))
+        assert warm > len(points) // 2, f"{name}: {warm} of {len(points)} points in its face"
+
+
+def test_small_screen():
+    """On a 640 x 480 screen the window opens whole and scaled, the first hand dealt (read
+    through the scaled table), without a window manager and then inside one's frame."""
+    g = Game()
+    whole_on_screen(g, "small_screen")
+    g.close("close on a small screen")
+    start_wm()
+    g = Game()
+    assert geometry(g.win, outer=True) != (g.x, g.y, g.w, g.h), "the window manager put no frame"
+    whole_on_screen(g, "small_screen_framed")
+    g.close("close in a frame on a small screen")
+
+
 def test_installed(program):
     """The installed game finds its skin (the buttons' warm face; Qt's is grey) and, at the first
     draw of either side, its sound module."""
@@ -257,7 +324,7 @@ def test_installed(program):
 if __name__ == "__main__":
     os.makedirs(OUT, exist_ok=True)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: stopped from outside"))
-    start_x()
+    start_x(SCREENS.get(sys.argv[1], "1280x1024"))
     try:
         globals()["test_" + sys.argv[1]](*sys.argv[2:])
     except AssertionError as e:

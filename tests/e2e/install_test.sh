@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game as a player gets it: installed into a DESTDIR, its desktop entry, metainfo, icons and
 # manual page passed by their own validators, its Debian package built with its files and worked-
-# out dependencies, and the installed program dealing from another folder with its skin.
+# out dependencies and passed by lintian, and the installed program dealing from another folder
+# with its skin.
 set -euo pipefail
 build=$(dirname "$BRACKWELL_BIN") driver=$(realpath "$(dirname "$0")/driver.py") id=org.brackwell.Brackwell
 tmp=$(mktemp -d /tmp/brackwell-install.XXXXXX) && trap 'rm -rf "$tmp"' EXIT
@@ -16,15 +17,23 @@ for side in 16 22 32 48 64 128 256; do
     file "$share/icons/hicolor/${side}x$side/apps/$id.png" | grep -q "$side x $side" || fail "no $side px icon"
 done
 grep -q '<svg width="256" height="256"' "$share/icons/hicolor/scalable/apps/$id.svg" || fail "no scalable icon"
-warnings=$(MANWIDTH=80 man --warnings -l "$share/man/man6/brackwell.6" 2>&1 >/dev/null)
+warnings=$(MANWIDTH=80 man --warnings -l "$share/man/man6/brackwell.6.gz" 2>&1 >/dev/null)
 [[ -z $warnings ]] || fail "the manual page renders with warnings: $warnings"
+# The machine-readable copyright file carries the licence word for word, one blank to a line.
+sed -n '/^License: Expat$/,$p' "$share/doc/brackwell/copyright" | tail -n +2 | sed 's/^ //; s/^\.$//' >"$tmp/licence"
+sed -n '/^Permission/,$p' "$(dirname "$driver")/../../LICENSE" | diff - "$tmp/licence" >&2 ||
+    fail "the copyright file's licence differs from LICENSE"
 
 (cd "$build" && cpack -G DEB -B "$tmp/pkg" >"$tmp/log") || fail "cpack: $(<"$tmp/log")"
 deb=$(echo "$tmp"/pkg/brackwell_*.deb)
 dpkg-deb -c "$deb" >"$tmp/contents"
 for f in games/brackwell lib/games/brackwell/libbrackwell-sound.so share/games/brackwell/{x/o.cjs,HAND-M.CUR,pic/Move.wav} \
-    share/man/man6/brackwell.6 share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
+    share/man/man6/brackwell.6.gz share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/doc/brackwell/{copyright,changelog.Debian.gz} share/lintian/overrides/brackwell; do
     grep -q "\./usr/$f\$" "$tmp/contents" || fail "the package lacks /usr/$f"
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package's dependencies were not worked out"
+top=$(zcat "$share/doc/brackwell/changelog.Debian.gz" | sed -n 1p)
+[[ $top == "brackwell ($(dpkg-deb -f "$deb" Version)) "* ]] || fail "the changelog's top entry is not the package's version: $top"
+lintian --fail-on error,warning --info "$deb" >"$tmp/log" 2>&1 || fail "lintian: $(<"$tmp/log")"
 mkdir "$tmp/elsewhere" && cd "$tmp/elsewhere" && python3 "$driver" installed "$tmp/root/usr/games/brackwell"
