@@ -28,7 +28,7 @@ def xdo(*args):
     return sp.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout.split()
 
 
-def start_x(screen):
+def start_x(screen="1280x1024"):
     r, w = os.pipe()
     PROCS.append(sp.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", screen + "x24",
                            "-nolisten", "tcp", "-fbdir", TMP], pass_fds=[w], stderr=sp.DEVNULL))
