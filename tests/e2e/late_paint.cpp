@@ -1,7 +1,7 @@
 // A window for the window probe's test: mapped at once with no background, its left half
 // drawn as soon as it is exposed and its right half only after the given milliseconds (never,
-// without an argument). It then waits until it is stopped.
-//   late_paint [ms]
+// without an argument). It then waits until it is stopped, or keeps a core busy with "busy".
+//   late_paint [ms [busy]]
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -35,6 +35,9 @@ int main(int argc, char** argv) {
         xcb_poly_fill_rectangle(c, window, gc, 1, &right);
         xcb_flush(c);
     }
+    volatile unsigned spin = 0;
+    while (argc > 2)
+        spin = spin + 1;
     while (xcb_generic_event_t* e = xcb_wait_for_event(c))
         std::free(e);
 }

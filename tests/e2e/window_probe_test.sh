@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The probe behind the budgets: it reports sane figures for the bare window and the game, waits
 # for a window to be painted all over rather than merely mapped or partly drawn, and gives up
-# with status 3 on a program that never paints or exits without a window.
+# with status 3 on a program that never paints or exits without a window; a busy program's
+# processor is counted, whatever its name.
 set -euo pipefail
 [ -n "${WINDOW_PROBE:-}" ] || { echo "the probe is built with the benchmarks"; exit 77; }
 out=$(mktemp -d)
@@ -30,6 +31,12 @@ done
 probe "${once[@]}" -- "$LATE_PAINT" 400
 [ "$status" -eq 0 ] || fail "status $status for a late paint"
 holds "$(median painted_ms) - $(median mapped_ms) >= 400" || fail "painted before it was whole"
+
+# Blanks and parentheses in a program's name must not shift the fields read from /proc.
+cp "$LATE_PAINT" "$out/late) (a b c"
+probe "${once[@]}" -- "$out/late) (a b c" 0 busy
+[ "$status" -eq 0 ] || fail "status $status for a busy program"
+holds "$(median idle_pct) > 20" || fail "a busy program measured idle"
 
 probe "${once[@]}" --timeout 2 -- "$LATE_PAINT"
 [ "$status" -eq 3 ] && grep -q "no painted window in time" "$out/probe.txt" ||
