@@ -4,7 +4,8 @@
 //     (no pixel of the window still shows the root's colour through it);
 //   - its resident memory (VmRSS) once the window has settled;
 //   - the share of one core it uses while it sits idle (user and system time over wall time).
-// Every run starts the program afresh; the first ones are a warm-up and are not counted.
+// Every run starts the program afresh, with one private home for all runs; the first runs are a
+// warm-up and are not counted.
 //   brackwell_window_probe [-n RUNS] [--warmup N] [--settle S] [--idle S] [--timeout S]
 //                          -- PROGRAM [ARG...]
 // Prints one line per run, then min, median and max of each figure. Exit status 3 when a run
@@ -62,18 +63,15 @@ void sleepFor(double seconds) {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
-// One start of the program; false, with the reason printed, when it painted no window.
-bool measure(const probe::PrivateX& x, const probe::PrivateBus& bus, const Options& o,
-             const std::string& home, Figures& f) {
+// One start of the program: "" with its figures, or why it has none.
+std::string measure(const probe::PrivateX& x, const probe::PrivateBus& bus, const Options& o,
+                    const std::string& home, Figures& f) {
     while (xcb_generic_event_t* e = xcb_poll_for_event(x.connection()))
         std::free(e);
     const auto launch = probe::Clock::now();
     probe::Program program(o.command, x.display(), bus.address(), home);
     const probe::FirstWindow window = probe::waitForFirstPaint(x, program, launch, o.timeout);
-    if (window.painted < 0) {
-        std::printf("  %s\n", window.failure.c_str());
-        return false;
-    }
+    if (window.painted < 0) return window.failure;
     sleepFor(o.settle);
     f.rss_mib = program.residentMiB();
     const double cpu0 = program.cpuSeconds();
@@ -81,17 +79,14 @@ bool measure(const probe::PrivateX& x, const probe::PrivateBus& bus, const Optio
     sleepFor(o.idle);
     const double cpu = program.cpuSeconds() - cpu0;
     const double wall = std::chrono::duration<double>(probe::Clock::now() - idle0).count();
-    if (program.exited()) {
-        std::printf("  it exited while idle\n");
-        return false;
-    }
+    if (program.exited()) return "it exited while idle";
     f.mapped_ms = 1000 * window.mapped;
     f.painted_ms = 1000 * window.painted;
     f.idle_pct = 100 * cpu / wall;
-    return true;
+    return "";
 }
 
-void summary(const char* name, std::vector<Figures>& runs, double Figures::*figure) {
+void summary(const char* name, const std::vector<Figures>& runs, double Figures::*figure) {
     std::vector<double> v;
     for (const auto& r : runs)
         v.push_back(r.*figure);
@@ -120,15 +115,17 @@ int main(int argc, char** argv) {
         const probe::PrivateX x;
         const probe::PrivateBus bus;
         for (int run = 1 - o.warmup; run <= o.runs; ++run) {
+            const std::string label = run < 1 ? "warm-up" : "run " + std::to_string(run);
             Figures f{};
-            const bool ok = measure(x, bus, o, folder, f);
-            if (ok)
+            const std::string failure = measure(x, bus, o, folder, f);
+            if (failure.empty())
                 std::printf(
                     "%-8s mapped %7.1f ms  painted %7.1f ms  rss %6.2f MiB  idle %5.2f %%\n",
-                    run < 1 ? "warm-up" : ("run " + std::to_string(run)).c_str(), f.mapped_ms,
-                    f.painted_ms, f.rss_mib, f.idle_pct);
-            if (run >= 1 && ok) counted.push_back(f);
-            allPainted = allPainted && ok;
+                    label.c_str(), f.mapped_ms, f.painted_ms, f.rss_mib, f.idle_pct);
+            else
+                std::printf("%-8s %s\n", label.c_str(), failure.c_str());
+            if (run >= 1 && failure.empty()) counted.push_back(f);
+            allPainted = allPainted && failure.empty();
             std::fflush(stdout);
         }
     } catch (const std::exception& e) {

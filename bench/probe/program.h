@@ -10,7 +10,7 @@ namespace probe {
 
 class Program {
   public:
-    // Starts `command` on `display` and `bus` with a private home, as on a desktop.
+    // Starts `command` on `display` and `bus` with `home` for its home, as on a desktop.
     Program(const std::vector<std::string>& command, const std::string& display,
             const std::string& bus, const std::string& home);
     ~Program();  // stops it if it still runs
