@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev libxcb-damage0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 twm xfonts-base
   python3-pyatspi gir1.2-atspi-2.0
