@@ -10,6 +10,7 @@
 
 #include "platform/control_observer.h"
 #include "platform/form.h"
+#include "platform/qt/keyboard_focus.h"
 #include "platform/qt/tile_pictures.h"
 
 class QIcon;
@@ -35,10 +36,13 @@ class TableView : public QWidget, public ControlObserver {
     double pxPerTwip() const { return scale_; }
     double zoom() const { return scale_ * 15.0; }  // 1.0 at the design size
     QRect toPixels(const Control& c) const;
+    QRect toPixels(int left, int top, int width, int height) const;  // of the form, in twips
     QColor colour(Colour c) const;
     TilePictures& pictures() { return pictures_; }
     QCursor cursorFor(Picture p);
     QWidget* widgetOf(const Control& c) const { return widgets_.value(&c); }
+    Control* controlOf(const QWidget* w) const;
+    KeyboardFocus& keyboard() { return keyboard_; }
     // A widget reports that it has painted what it shows now.
     void painted(QWidget* w) { dirty_.remove(w); }
 
@@ -55,6 +59,8 @@ class TableView : public QWidget, public ControlObserver {
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* e) override;
 
   private:
@@ -78,6 +84,7 @@ class TableView : public QWidget, public ControlObserver {
     QCursor handCursor_;
     bool haveHandCursor_ = false;
     bool iconAsked_ = false;
+    KeyboardFocus keyboard_{*this, form_};
 };
 
 // The program's icon: a standing tile, at the sizes a desktop asks for.
