@@ -102,16 +102,16 @@ void Form1::stepFocus(int from, int step) {
     if (at == row.end()) return;
     const auto to = at - row.begin() + step;
     if (to < 0 || to >= static_cast<long>(row.size())) return;  // the row's ends do not wrap
-    keyTile_ = row[static_cast<std::size_t>(to)];
+    lcard(row[static_cast<std::size_t>(to)]).setFocus();
     keepFocusInRow();
-    lcard(keyTile_).setFocus();
 }
 
 void Form1::focusFirstTile() {
-    keyTile_ = 0;
-    keyTileLeft_ = 0;
+    const std::vector<int> row = playerRow();
+    if (row.empty()) return;
+    lcard(row.front()).setCanFocus(true);
+    lcard(row.front()).setFocus();
     keepFocusInRow();
-    if (keyTile_ != 0) lcard(keyTile_).setFocus();
 }
 
 // Only the tiles of the player's row may take the focus, and one of them is the row's tab stop.
