@@ -149,9 +149,9 @@ class Form1 : public TableControls, public WindowVars {
 
     EventGate gate_;
     // The row's tile that holds the keyboard focus, or takes it back from a button on Tab, and
-    // where it stood: when it leaves the row the tile now standing there, or after it, follows.
+    // the row as it was last seen, for the tile that follows it when it leaves.
     int keyTile_ = 0;
-    int keyTileLeft_ = 0;
+    std::vector<int> keyRow_;
 };
 
 template <typename Body>

@@ -107,38 +107,42 @@ void Form1::stepFocus(int from, int step) {
 }
 
 void Form1::focusFirstTile() {
-    const std::vector<int> row = playerRow();
-    if (row.empty()) return;
-    lcard(row.front()).setCanFocus(true);
-    lcard(row.front()).setFocus();
+    keyTile_ = 0;
+    keyRow_.clear();
     keepFocusInRow();
+    if (keyTile_ != 0) lcard(keyTile_).setFocus();
 }
 
 // Only the tiles of the player's row may take the focus, and one of them is the row's tab stop.
-// When the focused tile leaves the row (laid, sent away by a new deal) the focus goes on to the
-// tile that stands next in the row, or to the last one.
+// When that tile leaves the row (laid, or gone with a new deal) the focus goes on to the tile
+// that stood after it, or else before it, in the row as it was last seen.
 void Form1::keepFocusInRow() {
     const std::vector<int> row = playerRow();
+    const auto inRow = [&](int k) { return std::ranges::find(row, k) != row.end(); };
     const plat::Control* focused = window.focused();
     bool tileHasFocus = false;
     for (int k = 1; k <= kTiles; ++k) {
         if (focused != &lcard.element(k)) continue;
         tileHasFocus = true;
-        if (std::ranges::find(row, k) != row.end()) keyTile_ = k;
+        if (inRow(k)) keyTile_ = k;
     }
-    if (std::ranges::find(row, keyTile_) == row.end()) {
-        const auto next =
-            std::ranges::find_if(row, [&](int k) { return rowLeft(k) >= keyTileLeft_; });
-        keyTile_ = next != row.end() ? *next : row.empty() ? 0 : row.back();
+    if (!inRow(keyTile_)) {
+        const auto at = std::ranges::find(keyRow_, keyTile_);
+        const auto after = std::find_if(at, keyRow_.end(), inRow);
+        const auto before = std::find_if(std::reverse_iterator(at), keyRow_.rend(), inRow);
+        keyTile_ = after != keyRow_.end()     ? *after
+                   : before != keyRow_.rend() ? *before
+                   : row.empty()              ? 0
+                                              : row.front();
     }
-    if (keyTile_ != 0) keyTileLeft_ = rowLeft(keyTile_);
+    keyRow_ = row;
     for (int k : row) {
         lcard(k).setCanFocus(true);
         lcard(k).setTabStop(k == keyTile_);
     }
     if (tileHasFocus && keyTile_ != 0) lcard(keyTile_).setFocus();
     for (int k = 1; k <= kTiles; ++k) {
-        if (!lcard.isLoaded(k) || std::ranges::find(row, k) != row.end()) continue;
+        if (!lcard.isLoaded(k) || inRow(k)) continue;
         lcard(k).setCanFocus(false);
         lcard(k).setTabStop(false);
     }

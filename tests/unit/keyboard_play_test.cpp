@@ -70,9 +70,12 @@ TEST(KeyboardPlay, TheFirstTileOfAHandGoesToTheOpeningPlaceWhateverTheKey) {
     for (int key : {kKeyUp, kKeyDown, int('L'), int('R'), kKeyReturn, kKeySpace}) {
         Table t;
         t.form.Form_Load();
+        t.keys.press(kKeyRight);
+        t.keys.press(kKeyRight);
         t.keys.press(key);
-        EXPECT_EQ(spotOf(t, 22), (std::vector<int>{6025, 4000, 6450, 4000})) << key;
+        EXPECT_EQ(spotOf(t, 24), (std::vector<int>{6025, 4000, 6450, 4000})) << key;
         EXPECT_EQ(t.form.lStatus.caption(), kComputerTurn);
+        EXPECT_EQ(focused(t), &t.form.lcard(25));
     }
 }
 
