@@ -15,6 +15,7 @@ namespace {
 class FocusFrameWidget : public QWidget {
   public:
     FocusFrameWidget(TableView& view, QWidget* parent) : QWidget(parent), view_(view) {
+        setObjectName(QStringLiteral("focusFrame"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         hide();
     }
