@@ -1,5 +1,6 @@
 #include "chain/chain_layout.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "table/table_controls.h"
@@ -55,6 +56,14 @@ End endAt(int x, int y) {
     if ((x < 6000 && y > 1000 && y <= 4550 && x > 1080) || (x >= 6000 && y > 1000 && y < 4000))
         end = End::Left;
     return end;
+}
+
+// A tile lying in a slot has its first half 25 twips inside the slot's corner; every slot of a
+// branch lies in its end's region, and a branch never holds more than 27 tiles.
+DropPoint nextDropAt(End end, long long laid) {
+    const auto& slots = end == End::Left ? kLeft : kRight;
+    const auto i = static_cast<std::size_t>(std::clamp(laid, 0LL, 27LL));
+    return {slots[i].left + 25, slots[i].top + 25};
 }
 
 std::unique_ptr<plat::Shape> makeSlot(bool rightBranch, int index) {

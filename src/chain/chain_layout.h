@@ -21,6 +21,13 @@ enum class End { None = 0, Right = 1, Left = 2 };
 // The end whose region holds a tile's first half at (x, y); the left end wins where both hold.
 End endAt(int x, int y);
 
+// Where the first half of a tile is let go to lay it at an end: inside the end's region, on the
+// end's next free slot (`laid` tiles lie on that branch already).
+struct DropPoint {
+    int left, top;
+};
+DropPoint nextDropAt(End end, long long laid);
+
 // Where the computer puts its chosen tile so that the placement finds the end it chose.
 constexpr int kComputerDropLeft = 3000, kComputerDropTopLeftEnd = 2000,
               kComputerDropTopRightEnd = 5000;

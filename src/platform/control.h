@@ -7,6 +7,7 @@ namespace plat {
 
 class Container;
 class ControlObserver;
+class Form;
 
 enum class Kind { Form, Image, Label, TextBox, Shape, PictureBox, ListBox, CheckBox, PushButton };
 
@@ -25,6 +26,7 @@ enum Change : unsigned {
     kStacking = 1u << 4,
     kRepaintNow = 1u << 5,
     kLoaded = 1u << 6,  // an array element was created or destroyed
+    kFocus = 1u << 7,   // the control took or lost the focus, or may now take it or not
 };
 
 class Control {
@@ -61,6 +63,21 @@ class Control {
     const std::string& toolTip() const { return toolTip_; }
     void setToolTip(std::string t);
 
+    // The keyboard focus. A control takes it when it may (canFocus) and is shown, enabled and
+    // loaded; Tab goes from tab stop to tab stop by tab index. A control that can no longer
+    // hold the focus hands it to the next tab stop.
+    bool canFocus() const { return canFocus_; }
+    void setCanFocus(bool v);
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool v) { tabStop_ = v; }
+    int tabIndex() const { return tabIndex_; }
+    void setTabIndex(int i) { tabIndex_ = i; }
+    bool focusable() const { return canFocus_ && visible_ && enabled_ && loaded_; }
+    bool setFocus();  // false when the control cannot take the focus now
+    bool hasFocus() const;
+    // The window this control stands in, if it stands in one.
+    Form* form() const;
+
     void zOrder(ZOrder position);
     void refresh() { notify(kRepaintNow); }
 
@@ -71,10 +88,7 @@ class Control {
 
     // False for an element of a control array that is destroyed at the moment.
     bool loaded() const { return loaded_; }
-    void setLoadedState(bool loaded) {
-        loaded_ = loaded;
-        notify(kLoaded);
-    }
+    void setLoadedState(bool loaded);
 
     // Which observer hears of this control's changes: the one bound to its outermost container.
     virtual ControlObserver* observer() const;
@@ -87,6 +101,7 @@ class Control {
 
   private:
     friend class Container;
+    void keepFocusable();
     Kind kind_;
     Layer layer_;
     std::string name_;
@@ -96,6 +111,9 @@ class Control {
     bool visible_ = true;
     bool enabled_ = true;
     bool loaded_ = true;
+    bool canFocus_ = false;
+    bool tabStop_ = false;
+    int tabIndex_ = 0;
     std::string tag_;
     std::string toolTip_;
 };

@@ -28,7 +28,9 @@ void Image::copyFrom(const Image& design) {
     onMouseDown = design.onMouseDown;
     onMouseMove = design.onMouseMove;
     onMouseUp = design.onMouseUp;
-    notify(kGeometry | kLook | kEnabled);
+    onKeyDown = design.onKeyDown;
+    focusFrame_ = design.focusFrame_;
+    notify(kGeometry | kLook | kEnabled | kFocus);
 }
 
 void Label::setCaption(std::string c) {

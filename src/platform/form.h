@@ -8,6 +8,7 @@
 #include "colour.h"
 #include "container.h"
 #include "control.h"
+#include "keys.h"
 #include "mouse.h"
 #include "pictures.h"
 
@@ -35,6 +36,21 @@ class Form : public Control, public Container {
 
     std::function<void(const MouseEvent&)> onMouseMove;
     std::function<void()> onQueryUnload;
+    // Hears every key before the control with the focus does (the window's shortcuts).
+    std::function<void(KeyEvent&)> onKeyDown;
+    // Runs the window's key handler; true when it kept the key for itself.
+    bool previewKey(KeyEvent& e);
+
+    // The control with the keyboard focus, or nullptr.
+    Control* focused() const { return focused_; }
+    // Gives the focus to c (nullptr: to none) and tells the backend of both controls.
+    void moveFocus(Control* c);
+    // The backend's report that the focus moved by the user's hand (a click, the toolkit's own
+    // rules); the backend is not told back.
+    void focusMovedTo(Control* c) { focused_ = c; }
+    // The tab stop after (or before) the focused control, in tab index order, round the end;
+    // nullptr when there is none to go to.
+    Control* nextTabStop(bool forward) const;
 
     void addTimer(Timer& t) { timers_.push_back(&t); }
     const std::vector<Timer*>& timers() const { return timers_; }
@@ -52,6 +68,7 @@ class Form : public Control, public Container {
     PointerHandle mouseIcon_ = 0;
     std::vector<Timer*> timers_;
     ControlObserver* observer_ = nullptr;
+    Control* focused_ = nullptr;
 };
 
 }  // namespace plat

@@ -1,9 +1,12 @@
 #pragma once
 // An image control: one picture of the image list, stretched over its box. Tile halves and
-// the preview halves are images.
+// the preview halves are images. An image may take the keyboard focus; the backend then draws
+// its focus frame, a box around it in twips from its top-left corner.
 #include <functional>
 
+#include "colour.h"
 #include "control.h"
+#include "keys.h"
 #include "mouse.h"
 #include "pictures.h"
 
@@ -34,11 +37,25 @@ class Image : public Control {
     }
     bool hasMouseHandlers() const { return onMouseDown || onMouseMove || onMouseUp; }
 
+    std::function<void(int index, const KeyEvent&)> onKeyDown;
+    void keyDown(const KeyEvent& e) {
+        if (onKeyDown) onKeyDown(index(), e);
+    }
+
+    struct Frame {
+        int left = 0, top = 0, width = 0, height = 0;
+        Colour colour = 0;
+        int borderWidth = 1;
+    };
+    const Frame& focusFrame() const { return focusFrame_; }
+    void setFocusFrame(const Frame& f) { focusFrame_ = f; }
+
     void copyFrom(const Image& design);
 
   private:
     Picture picture_ = kNoPicture;
     Picture pointerPicture_ = kNoPicture;
+    Frame focusFrame_;
 };
 
 }  // namespace plat

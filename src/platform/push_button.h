@@ -1,5 +1,6 @@
 #pragma once
-// A push button with a click and a mouse-move event.
+// A push button with a click and a mouse-move event. It takes the focus and is a tab stop; with
+// the focus, Space clicks it.
 #include <functional>
 
 #include "control.h"
@@ -11,7 +12,10 @@ class PushButton : public Control {
   public:
     PushButton(std::string name, std::string caption)
         : Control(Kind::PushButton, Layer::Windowed, std::move(name)),
-          caption_(std::move(caption)) {}
+          caption_(std::move(caption)) {
+        setCanFocus(true);
+        setTabStop(true);
+    }
 
     const std::string& caption() const { return caption_; }
 
@@ -19,6 +23,10 @@ class PushButton : public Control {
     std::function<void(const MouseEvent&)> onMouseMove;
     void click() {
         if (onClick) onClick();
+    }
+    // A click from the keyboard (Space, a shortcut): only a shown, enabled button takes it.
+    void keyClick() {
+        if (visible() && enabled() && loaded()) click();
     }
     void mouseMove(const MouseEvent& e) {
         if (onMouseMove) onMouseMove(e);

@@ -34,13 +34,20 @@ void Form1::wireEvents() {
     lcard(0).onMouseUp = [this](int i, const plat::MouseEvent& e) {
         dispatch("lcard_MouseUp", [&] { lcard_MouseUp(i, e); });
     };
+    window.onKeyDown = [this](plat::KeyEvent& e) {
+        dispatch("Form_KeyDown", [&] { Form_KeyDown(e); });
+    };
+    lcard(0).onKeyDown = [this](int i, const plat::KeyEvent& e) {
+        dispatch("lcard_KeyDown", [&] { lcard_KeyDown(i, e); });
+    };
     Timer1.onTimer = [this] { dispatch("Timer1_Timer", [&] { onTimer1(); }); };
     Timer2.onTimer = [this] { dispatch("Timer2_Timer", [&] { onTimer2(); }); };
 }
 
 // Runs one event's handler. A failure that no procedure trapped is reported under the
 // handler's name rather than ending the program; a "New Game" that had to wait runs once
-// nothing is running any more.
+// nothing is running any more. Whatever the event changed, the keyboard focus stays in the
+// player's row.
 void Form1::dispatch(const char* handler, const std::function<void()>& h) {
     try {
         h();
@@ -54,6 +61,7 @@ void Form1::dispatch(const char* handler, const std::function<void()>& h) {
     if (!gate_.busy() && gate_.dragTile() == 0 && gate_.takeDeferredNewGame()) {
         dispatch("PushButton1_Click", [this] { PushButton1_Click(); });
     }
+    keepFocusInRow();
 }
 
 void Form1::onNewGameClicked() {

@@ -5,6 +5,7 @@
 // table's fields, as the table's code always has.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "chain/chain_layout.h"
 #include "platform/services.h"
@@ -49,6 +50,9 @@ class Form1 : public TableControls, public WindowVars {
     void lcard_MouseDown(int index, const plat::MouseEvent& e);
     void lcard_MouseMove(int index, const plat::MouseEvent& e);
     void lcard_MouseUp(int index, const plat::MouseEvent& e);
+    // --- table: the keyboard (the window's shortcuts, keys on a focused tile of the row)
+    void Form_KeyDown(plat::KeyEvent& e);
+    void lcard_KeyDown(int index, const plat::KeyEvent& e);
 
     // --- chain: placement, the computer's move, the turn tick
     void domook();
@@ -134,7 +138,20 @@ class Form1 : public TableControls, public WindowVars {
     void useSystemColours();
     void endStaleDrag();
 
+    // The keyboard's part (see table/tile_keys.cpp).
+    std::vector<int> playerRow();  // the tiles of the player's row, left to right
+    int rowLeft(int k);            // where tile k stands in the row (a dragged one: its home)
+    bool fitsEnd(int k, End end);
+    void layByKey(int k, End end);  // End::None: the tile stays home
+    void stepFocus(int from, int step);
+    void keepFocusInRow();
+    void focusFirstTile();
+
     EventGate gate_;
+    // The row's tile that holds the keyboard focus, or takes it back from a button on Tab, and
+    // the row as it was last seen, for the tile that follows it when it leaves.
+    int keyTile_ = 0;
+    std::vector<int> keyRow_;
 };
 
 template <typename Body>

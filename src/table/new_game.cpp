@@ -74,6 +74,7 @@ void Form1::newGame() {
         } else if (mturn.text() == "2") {
             lStatus.setCaption(kComputerTurn);
         }
+        focusFirstTile();
     });
 }
 

@@ -129,6 +129,10 @@ void TableControls::placeVisibleControls() {
 
     for (plat::PushButton* b : {&PushButton3, &PushButton1, &PushButton2})
         window.add(*b);
+    // Tab goes from the player's row (tab index 0) to the buttons in this order and back.
+    PushButton3.setTabIndex(1);
+    PushButton1.setTabIndex(2);
+    PushButton2.setTabIndex(3);
     PushButton3.move(45, 7170, 1100, 350);
     PushButton1.move(135, 8865, 1500, 400);
     PushButton2.move(1755, 8865, 1500, 400);
@@ -151,6 +155,8 @@ void TableControls::placeVisibleControls() {
 // the hand pointer, the second the default one.
 void TableControls::placeTileTemplates() {
     lcard(0).setPointerPicture(plat::kHandCursor);
+    // A tile with the keyboard focus wears the frame of a dragged tile.
+    lcard(0).setFocusFrame({-25, -25, 485, 900, Shmove.borderColour(), Shmove.borderWidth()});
     lcard(0).setPicture(plat::kTileBack);
     rcard(0).setPicture(plat::kTileBack);
 }

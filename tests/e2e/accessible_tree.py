@@ -38,14 +38,16 @@ def window(pyatspi, secs=20):
 
 
 def read(win):
-    """(role, name, description, showing, screen x) of each child of the table, fresh."""
+    """(role, name, description, showing, screen x, children, focused) of each child of the
+    table, fresh."""
     import pyatspi
     win.clearCache()
     out = []
     for c in win:
         x = c.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x
         out.append((c.getRoleName(), c.name, c.description,
-                    c.getState().contains(pyatspi.STATE_SHOWING), x, len(c)))
+                    c.getState().contains(pyatspi.STATE_SHOWING), x, len(c),
+                    c.getState().contains(pyatspi.STATE_FOCUSED)))
     return out
 
 
@@ -77,16 +79,18 @@ def end_value(tree, side):
 def test():
     import pyatspi
     g = driver.Game()
+    driver.xdo("windowfocus", "--sync", g.win)  # as a window manager gives a new window the keys
     win = window(pyatspi)
     tree = read(win)
     print("a dealt table reads:\n  " + "\n  ".join(f"{r}: {n!r} {d!r}" for r, n, d, *_ in tree))
     assert all(r not in ("unknown", "invalid") and n and s and k == 0
-               for r, n, _, s, _, k in tree), [t for t in tree if not (t[1] and t[3])]
+               for r, n, _, s, _, k, _ in tree), [t for t in tree if not (t[1] and t[3])]
     hand = sorted(named(tree, r"\w+ and \w+, in your hand"), key=lambda t: t[4])
     counts = [len(hand), len(named(tree, "computer's tile, face down")),
               len(named(tree, "boneyard tile")), len(named(tree, r"(left|right) end: .*"))]
     assert counts == [7, 7, 14, 2], f"hand, computer, boneyard, ends: {counts}"
-    assert all(t[2] == "fits: any tile opens the line of play" for t in hand), hand
+    assert all(t[2].startswith("fits: any tile opens the line of play") for t in hand), hand
+    assert [t[6] for t in hand] == [True] + [False] * 6, "the focus is not on the first tile"
     for caption in ("Get Card", "New Game", "Cheat Comp.", "Computer score 000",
                     "Player score 000", "Status: Your Turn"):
         assert named(tree, re.escape(caption)), f"no {caption!r}"
@@ -119,8 +123,11 @@ def test():
     assert (left if side == "left" else right) in (c, d), (laid, left, right)
     assert (right if side == "left" else left) == (b if side == "left" else a), (left, right)
     hand = named(tree, r"\w+ and \w+, in your hand")
-    assert len(hand) == 6 and all(t[2] == fits(t[1], left, right) for t in hand), \
+    # Each tile says where it fits; the focused one carries the news of the turn after that.
+    assert len(hand) == 6 and all(t[2].split(". ")[0] == fits(t[1], left, right) for t in hand), \
         [(t[1], t[2]) for t in hand]
+    focused = [t for t in hand if t[6]]
+    assert len(focused) == 1 and focused[0][2].endswith(news), [(t[1], t[2]) for t in focused]
     print(f"after the move: left end {left}, right end {right}; {news}")
     g.close("close")
 

@@ -2,7 +2,7 @@
 """The end-to-end tests: the real program on a private X server, driven with xdotool as a person
 would, its screen read from the server's framebuffer file (a few ms a look, fast enough to catch
 an animation). Screenshots go to $E2E_OUT.
-    driver.py startup | drag | play | small_screen | installed PROGRAM
+    driver.py startup | drag | play | small_screen | keys | installed PROGRAM
 """
 import os, re, shutil, signal, struct, subprocess as sp, sys, tempfile, time
 
@@ -14,6 +14,7 @@ KINDS = {  # the colours the tests look for
     "back": lambda r, g, b: r >= 0x40 and r > g + 0x20 and r > b + 0x18,  # a back's deep red
     "slot": lambda r, g, b: (r, g, b) == (0xE0, 0xE0, 0xE0),  # a slot outline's light grey
     "cloth": lambda r, g, b: g > r + 0x10 and g > b + 8,  # the green table cloth
+    "frame": lambda r, g, b: g > r + 0x30 and g > b + 0x30 and g < 0xA0,  # the drag frame's green
 }
 PARK = (11500, 9200)  # where the pointer rests, clear of everything the tests look at
 DESIGN = (799, 625)  # the window's client size in pixels where the screen has room for it
@@ -107,7 +108,8 @@ class Game:
 
     def rgb(self, tx, ty):
         x, y = self.px(tx, ty)
-        b, g, r = self.pixels[y * self.stride + 4 * x:][:3]
+        at = y * self.stride + 4 * x  # a slice to the end would copy the whole screen
+        b, g, r = self.pixels[at:at + 3]
         return r, g, b
 
     def shows(self, kind, point):
@@ -197,12 +199,16 @@ def opened(g):  # the opening tile lies at 6025 / 6450, 4000; the player's row c
         "cloth", [face(4745, 7675)])
 
 
+def status_blue(g):  # the status's blue pixels by the player's hand (Top 7100), the computer's
+    return [sum(sum((a - b) ** 2 for a, b in zip(g.rgb(x, y), (0x10, 0x3C, 0xB4))) < 2800
+                for x in range(4440, 7440, 15) for y in range(t, t + 375, 15))
+            for t in (7100, 1065)]
+
+
 def answered(g):
     """The computer's tile lies in Shr(0) or Shl(0), and "Status: Your Turn" is back in blue by
     the player's hand (Top 7100), none left by the computer's (Top 1065)."""
-    blue = [sum(sum((a - b) ** 2 for a, b in zip(g.rgb(x, y), (0x10, 0x3C, 0xB4))) < 2800
-                for x in range(4440, 7440, 15) for y in range(t, t + 375, 15))
-            for t in (7100, 1065)]
+    blue = status_blue(g)
     slot = [g.wrong("face", [face(l + 25, 4020), face(l + 445, 4020)]) for l in (7095, 4875)]
     return min(slot) + ([] if blue[0] > 40 and blue[1] == 0 else [f"status's blue pixels {blue}"])
 
@@ -247,12 +253,16 @@ def lay_a_tile(g):
     return False
 
 
+def get_card_on(g):  # the text of "Get Card" is dark exactly when it is enabled
+    return sum(max(g.rgb(x, 7345)) < 0x60 for x in range(45, 1145, 15)) > 8
+
+
 def play_turn(g):
     """Lays a tile where one fits, or presses "Get Card" when none does (its text is dark exactly
     when nothing of the player's fits on the player's turn), answering message boxes first."""
     g.answer_boxes()
     g.still()
-    if sum(max(g.rgb(x, 7345)) < 0x60 for x in range(45, 1145, 15)) > 8:
+    if get_card_on(g):
         g.click(595, 7345)
     else:
         lay_a_tile(g)  # a press outside the player's turn changes nothing
@@ -306,6 +316,75 @@ def test_small_screen():
     assert geometry(g.win, outer=True) != (g.x, g.y, g.w, g.h), "the window manager put no frame"
     whole_on_screen(g, "small_screen_framed")
     g.close("close in a frame on a small screen")
+
+
+def key(*keys):  # presses to the window that has the keyboard; not one pointer event
+    xdo("key", "--delay", 40, *keys)
+
+
+def lay_by_keys(g):
+    """From the row's first tile, keys each tile with Return (Space every other time: wherever it
+    fits, the left end first) and goes Right while it stays home; False if none was laid."""
+    tiles = player_tiles(g)
+    key(*["Left"] * len(tiles))
+    for i in range(len(tiles)):
+        key("Return" if i % 2 == 0 else "space")
+        for _ in range(6):  # a laid tile leaves the row at once
+            if len(player_tiles(g.look())) < len(tiles) or g.boxes():
+                return True
+            time.sleep(0.05)
+        key("Right")
+    return False
+
+
+def read_box(g, box):
+    """What a message box says, told by its height and the computer's row: one line (the
+    computer draws or opens), or three: the end of a hand, with the computer's tiles turned up
+    (or none left), or a pass, with them face down."""
+    height = int(dict(v.split("=") for v in xdo("getwindowgeometry", "--shell", box))["HEIGHT"])
+    if height < 100:
+        return "computer"
+    up = any(g.shows("face", face(1830 + 480 * k, 30)) for k in range(1, 15))
+    down = any(g.shows("back", back(1830 + 480 * k, 30)) for k in range(1, 15))
+    return "hand" if up or not down else "pass"
+
+
+def test_keys():
+    """Plays whole hands with the keyboard alone: after start-up not one pointer event, only key
+    presses (xdotool key) to the window that has the keyboard, the message boxes answered with
+    Return. It must draw, see a hand's end and lay a tile in the next hand; it plays on for a
+    pass (about one hand in nine has one) for 100 s at most. The first key shows the focused
+    tile in the drag's frame: keyboard.png."""
+    g = Game()
+    xdo("windowfocus", "--sync", g.win)
+    key("Right")
+    g.wait_for(3, lambda g: g.wrong("frame", [(2320 - 22, 7675 + 300), (2320 + 440, 7675 + 300)]))
+    sp.run(["import", "-window", g.win, f"{OUT}/keyboard.png"], check=True)
+    seen = dict(hands=0, next=0, draw=0, passes=0, ends=0, computer=0)
+    end, was_open = time.time() + 100, False
+    while not (seen["ends"] and seen["next"] and seen["draw"]) or not seen["passes"]:
+        if time.time() > end or g.proc.poll() is not None:
+            break
+        for box in g.boxes():
+            what = read_box(g.look(), box)
+            seen[{"pass": "passes", "hand": "ends"}.get(what, what)] += 1
+            key("Return")
+            g.wait_for(2, lambda g: [] if box not in g.boxes() else [f"{what} box still open"])
+        is_open = g.look().shows("face", face(6025, 4000))
+        seen["hands"] += was_open and not is_open
+        was_open = is_open
+        # The status stands by the player's hand on its turn; a deal may leave it where it was.
+        if status_blue(g)[0] < 40 and is_open:
+            time.sleep(0.05)
+            continue
+        if get_card_on(g.still()):
+            key("g")
+            seen["draw"] += 1
+        elif lay_by_keys(g):
+            seen["next"] += seen["hands"] > 0
+    print(f"keyboard play: {seen}")
+    assert g.proc.poll() is None, "the program ended"
+    assert seen["ends"] and seen["hands"] and seen["next"] and seen["draw"], f"in 100 s: {seen}"
 
 
 def test_installed(program):

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/headless/headless_platform.h"
+#include "platform/headless/key_router.h"
 #include "platform/headless/mouse_router.h"
 #include "platform/numeric_text.h"
 #include "table/game_state.h"
@@ -13,16 +14,18 @@
 namespace brackwell::testing {
 
 using plat::headless::HeadlessPlatform;
+using plat::headless::KeyRouter;
 using plat::headless::MouseRouter;
 
 struct Table {
     explicit Table(std::uint64_t seed = 42, std::int32_t firstTick = 1000)
-        : sys(firstTick, seed), mouse(form.window) {
+        : sys(firstTick, seed), mouse(form.window), keys(form.window) {
         sys.attach(form.window);
     }
     HeadlessPlatform sys;
     Form1 form{sys};
     MouseRouter mouse;
+    KeyRouter keys;
 
     long long val(const plat::TextBox& t) const { return plat::ival(t.text()); }
     long long val(const plat::Label& l) const { return plat::ival(l.caption()); }

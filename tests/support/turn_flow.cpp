@@ -120,6 +120,7 @@ void TableChecker::verify(const std::string& where, bool topLevel) {
     Form1& f = t_.form;
     if (topLevel && (!f.Timer1.enabled() || !f.Timer2.enabled())) fail(where, "a timer is off");
     if (f.Cover(0).visible() || f.Shmove.visible()) fail(where, "the preview or drag frame shows");
+    if (topLevel) focusInRow(where);
     const int chain = whole(where);
     const long long pull = t_.val(f.pull);
     long long flips = chain - chain_;
@@ -137,6 +138,21 @@ void TableChecker::verify(const std::string& where, bool topLevel) {
     if (c < comp_ || p < player_ || std::max(c, p) >= kGameOverScore)
         fail(where, "a score fell, or the game goes on after a score of 101");
     remember(chain);
+}
+
+// Only the tiles of the player's row may take the keyboard focus, and the focus rests on one of
+// them or on a button.
+void TableChecker::focusInRow(const std::string& where) {
+    Form1& f = t_.form;
+    const plat::Control* focus = f.window.focused();
+    for (int k = 1; k <= kTiles; ++k) {
+        const bool inRow = t_.placeOf(k) == Place::PlayerHand;
+        if (f.lcard(k).canFocus() != inRow || (focus == &f.lcard(k) && !f.lcard(k).focusable()))
+            fail(where, "tile " + std::to_string(k) + " may take the focus out of the row");
+        if (f.rcard(k).canFocus()) fail(where, "a second half may take the focus");
+    }
+    if (focus && focus->kind() != plat::Kind::Image && focus->kind() != plat::Kind::PushButton)
+        fail(where, "the focus is on " + focus->name());
 }
 
 void TableChecker::onMessage(const plat::headless::MessageRecord& m) {

@@ -16,7 +16,8 @@ std::vector<std::string> shown(const Table& t);  // the texts of the message box
 
 // Checks when made (EXPECT_NO_THROW(TableChecker{t})) and at every verify(): each tile in one
 // place of its own, the counters agreeing with the hands, the chain's neighbours equal; since the
-// last verify(), the turn changed only by a laid tile, a pass or a deal, no score fell or is 101.
+// last verify(), the turn changed only by a laid tile, a pass or a deal, no score fell or is 101;
+// at the top level, the keyboard focus only in the player's row or on a button.
 // A broken rule throws std::logic_error, which the game's own traps let through.
 class TableChecker {
   public:
@@ -28,6 +29,7 @@ class TableChecker {
 
   private:
     void remember(int chain);
+    void focusInRow(const std::string& where);
     [[noreturn]] void fail(const std::string& where, const std::string& what);
     Table& t_;
     std::string status_, opener_;  // as last seen

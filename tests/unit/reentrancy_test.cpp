@@ -12,28 +12,30 @@
 namespace brackwell::testing {
 namespace {
 
-// Ticks of both timers, clicks of the buttons and drags of tiles, up to three levels deep.
-// `everyKind`: while something runs, each processing of events gets the next kind and each
-// message box all kinds, even clicks of disabled buttons; else a random kind now and then.
+// Ticks of both timers, clicks of the buttons, drags of tiles and keys to whatever has the
+// focus, up to three levels deep. `everyKind`: while something runs, each processing of events
+// gets the next kind (the next key in turn) and each message box all kinds, even clicks of
+// disabled buttons; else a random kind now and then.
 class Meddler {
   public:
     Meddler(Table& t, TableChecker& check, std::uint64_t seed, bool everyKind, double newGame)
         : t_(t), random_(seed), everyKind_(everyKind), newGame_(newGame) {
         t.sys.onEvents = [this, &check](int) {
             if (!t_.form.gate().busy() && t_.form.gate().dragTile() == 0) check.verify("events");
-            if (everyKind_ || chance(0.08)) inject(everyKind_ ? next_++ % 6 : upTo(6));
+            if (everyKind_ || chance(0.08)) inject(everyKind_ ? next_++ % kKinds : upTo(kKinds));
         };
         t.sys.onMessageBox = [this, &check](const plat::headless::MessageRecord& m) {
             check.onMessage(m);
             t_.sys.messageBoxOpenMs = chance(0.5) ? 0 : upTo(400);
-            for (int kind = 0; kind < (everyKind_ ? 6 : chance(0.5)); ++kind)
-                inject(everyKind_ ? kind : upTo(6));
+            for (int kind = 0; kind < (everyKind_ ? kKinds : chance(0.5)); ++kind)
+                inject(everyKind_ ? kind : upTo(kKinds));
         };
     }
     ~Meddler() { t_.sys.onEvents = nullptr, t_.sys.onMessageBox = nullptr; }
     long long injected = 0;
 
   private:
+    static constexpr int kKinds = 7;
     void inject(int kind) {
         Form1& f = t_.form;
         const std::vector<int> mine = t_.tilesIn(Table::Place::PlayerHand);
@@ -48,8 +50,20 @@ class Meddler {
         if (kind < 2 && timers[kind]->enabled()) timers[kind]->fire();
         if (kind == 2)
             t_.mouse.drag(tile.left() + 200, tile.top() + 200, 3200, chance(0.5) ? 2200 : 5200);
-        if (kind > 2)
+        if (kind > 2 && kind < 6)
             everyKind_ ? buttons[kind - 3]->click() : MouseRouter::click(*buttons[kind - 3]);
+        if (kind == 6) pressAKey();
+    }
+    // Held down (repeating) now and then; a new deal (N, or Space on "New Game") as seldom as
+    // the click of New Game.
+    void pressAKey() {
+        using namespace plat;
+        constexpr int keys[] = {kKeyLeft,  kKeyRight, kKeyUp, kKeyDown, 'L',        'R', kKeyReturn,
+                                kKeySpace, kKeyTab,   'G',    'C',      kKeyEscape, 'N'};
+        int key = keys[everyKind_ ? nextKey_++ % std::size(keys) : upTo(int(std::size(keys)))];
+        const bool deals = key == 'N' || (key == kKeySpace && t_.form.PushButton1.hasFocus());
+        if (deals && !chance(newGame_)) key = kKeyEscape;
+        t_.keys.press(key, key == kKeyTab && chance(0.5) ? kShiftKey : 0, chance(0.3));
     }
     int upTo(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
@@ -59,6 +73,7 @@ class Meddler {
     bool everyKind_;
     double newGame_;
     int next_ = 0;  // the next kind in turn
+    std::size_t nextKey_ = 0;
 };
 
 // Both ends 6, no six in a hand, the third boneyard tile the first six: the computer draws three.
@@ -86,17 +101,21 @@ TEST(Reentrancy, EventsAtEveryWaitOfAMoveOrADrawStartNothingSecondAndNewGameWait
     }
 }
 
-// The scripted player against the computer, a move every 20 ms. BRACKWELL_SOAK_GAMES sets the
-// number of games, BRACKWELL_SOAK_SEED replays one.
-TEST(SoakSelfPlay, GamesEndAtOneHundredAndOneWithTheTableWholeUnderRandomEvents) {
+// The scripted player against the computer, a move every 20 ms, by mouse or by keyboard alone.
+// BRACKWELL_SOAK_GAMES sets the number of games, BRACKWELL_SOAK_SEED replays one.
+void soak(ScriptedPlayer::Input input, long long games, const char* name) {
     const char *only = std::getenv("BRACKWELL_SOAK_SEED"),
-               *games = std::getenv("BRACKWELL_SOAK_GAMES");
+               *asked = std::getenv("BRACKWELL_SOAK_GAMES");
     const std::clock_t start = std::clock();
     long long events = 0, hands = 0, played = 0;
-    for (; played < (only ? 1 : games ? std::atoll(games) : 60) && !HasFailure(); ++played) {
+    for (; played < (only    ? 1
+                     : asked ? std::atoll(asked)
+                             : games) &&
+           !::testing::Test::HasFailure();
+         ++played) {
         const auto seed = static_cast<std::uint64_t>(only ? std::atoll(only) : played + 1);
         Table t(seed);
-        ScriptedPlayer player(t, seed);
+        ScriptedPlayer player(t, seed, input);
         t.form.Form_Load();
         TableChecker check(t);
         Meddler meddler(t, check, seed, false, 0.003);
@@ -115,8 +134,17 @@ TEST(SoakSelfPlay, GamesEndAtOneHundredAndOneWithTheTableWholeUnderRandomEvents)
         events += meddler.injected;
         hands += check.hands;
     }
-    std::cout << "[soak] " << played << " games, " << hands << " hands, " << events << " events, "
-              << (std::clock() - start) * 1000 / CLOCKS_PER_SEC << " ms of processor time\n";
+    std::cout << "[" << name << "] " << played << " games, " << hands << " hands, " << events
+              << " events, " << (std::clock() - start) * 1000 / CLOCKS_PER_SEC
+              << " ms of processor time\n";
+}
+
+TEST(SoakSelfPlay, GamesEndAtOneHundredAndOneWithTheTableWholeUnderRandomEvents) {
+    soak(ScriptedPlayer::Input::Mouse, 60, "soak");
+}
+
+TEST(SoakSelfPlay, KeyboardOnlyGamesEndAtOneHundredAndOneWithTheTableWholeUnderRandomEvents) {
+    soak(ScriptedPlayer::Input::Keys, 30, "keyboard soak");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/qt/control_widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -58,6 +59,9 @@ void ImageWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
     image_.mouseUp(toEvent(e, buttonCode(e->button())));
+}
+void ImageWidget::keyPressEvent(QKeyEvent* e) {
+    view_.keyboard().deliver(image_, e);
 }
 
 // --- shapes
@@ -138,6 +142,11 @@ void ButtonWidget::mouseMoveEvent(QMouseEvent* e) {
                        static_cast<float>(e->position().x() * twips),
                        static_cast<float>(e->position().y() * twips)});
     QPushButton::mouseMoveEvent(e);
+}
+
+// The window's shortcuts first; Space then clicks the button as it always does.
+void ButtonWidget::keyPressEvent(QKeyEvent* e) {
+    if (!view_.keyboard().previewKey(e)) QPushButton::keyPressEvent(e);
 }
 
 // --- check boxes

@@ -27,6 +27,7 @@ class ImageWidget : public QWidget {
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     MouseEvent toEvent(const QMouseEvent* e, int button) const;
@@ -68,6 +69,7 @@ class ButtonWidget : public QPushButton {
 
   protected:
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     TableView& view_;

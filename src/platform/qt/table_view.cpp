@@ -24,6 +24,13 @@ namespace {
 int px(double v) {
     return static_cast<int>(std::lround(v));
 }
+
+QRect scaled(const QRect& twips, double scale, QPointF o) {
+    const int x0 = px(o.x() + twips.x() * scale), y0 = px(o.y() + twips.y() * scale);
+    const int x1 = px(o.x() + (twips.x() + twips.width()) * scale),
+              y1 = px(o.y() + (twips.y() + twips.height()) * scale);
+    return QRect(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+}
 }  // namespace
 
 QIcon programIcon() {
@@ -66,11 +73,12 @@ void TableView::bindForm() {
 
 QRect TableView::toPixels(const Control& c) const {
     const bool topLevel = c.parent() == static_cast<const Container*>(&form_);
-    const QPointF o = topLevel ? offset_ : QPointF();
-    const int x0 = px(o.x() + c.left() * scale_), y0 = px(o.y() + c.top() * scale_);
-    const int x1 = px(o.x() + (c.left() + c.width()) * scale_),
-              y1 = px(o.y() + (c.top() + c.height()) * scale_);
-    return QRect(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+    return scaled(QRect(c.left(), c.top(), c.width(), c.height()), scale_,
+                  topLevel ? offset_ : QPointF());
+}
+
+QRect TableView::toPixels(int left, int top, int width, int height) const {
+    return scaled(QRect(left, top, width, height), scale_, offset_);
 }
 
 void TableView::resizeEvent(QResizeEvent*) {
@@ -143,7 +151,7 @@ QWidget* TableView::widgetFor(Control& c) {
     controls_.insert(w, &c);
     if (c.kind() == Kind::PushButton)
         w->setAccessibleName(QString::fromStdString(names_.describe(c).name));
-    apply(c, w, kGeometry | kLook | kEnabled | kVisibility);
+    apply(c, w, kGeometry | kLook | kEnabled | kVisibility | kFocus);
     restack(c, w);
     if (auto* box = dynamic_cast<PictureBox*>(&c)) {
         for (Control* child : box->children()) {
@@ -219,6 +227,7 @@ void TableView::apply(Control& c, QWidget* w, unsigned what) {
         QAccessibleEvent named(w, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&named);
     }
+    keyboard_.follow(c, w, what);
     if (what & (kGeometry | kLook | kVisibility | kLoaded)) dirty_.insert(w);
     // "Repaint now" paints only what has changed: a tick that changes nothing paints nothing.
     if ((what & kRepaintNow) && dirty_.contains(w)) w->repaint();
@@ -288,6 +297,15 @@ void TableView::mouseMoveEvent(QMouseEvent* e) {
         form_.onMouseMove({buttonCode(e->buttons()), shiftCode(e->modifiers()),
                            static_cast<float>(t.x()), static_cast<float>(t.y())});
     }
+}
+
+void TableView::keyPressEvent(QKeyEvent* e) {
+    if (!keyboard_.previewKey(e)) QWidget::keyPressEvent(e);
+}
+
+// Tab goes through the window's tab stops in their order, not Qt's.
+bool TableView::focusNextPrevChild(bool next) {
+    return keyboard_.tab(next);
 }
 
 void TableView::closeEvent(QCloseEvent* e) {

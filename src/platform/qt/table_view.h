@@ -12,6 +12,7 @@
 #include "platform/control_observer.h"
 #include "platform/form.h"
 #include "platform/qt/accessible_table.h"
+#include "platform/qt/keyboard_focus.h"
 #include "platform/qt/tile_pictures.h"
 
 class QIcon;
@@ -37,6 +38,7 @@ class TableView : public QWidget, public ControlObserver {
     double pxPerTwip() const { return scale_; }
     double zoom() const { return scale_ * 15.0; }  // 1.0 at the design size
     QRect toPixels(const Control& c) const;
+    QRect toPixels(int left, int top, int width, int height) const;  // of the form, in twips
     QColor colour(Colour c) const;
     TilePictures& pictures() { return pictures_; }
     QCursor cursorFor(Picture p);
@@ -45,6 +47,7 @@ class TableView : public QWidget, public ControlObserver {
     const Form& form() const { return form_; }
     const AccessibleNames& names() const { return names_; }
     NewsWatch& news() { return news_; }
+    KeyboardFocus& keyboard() { return keyboard_; }
     // A widget reports that it has painted what it shows now.
     void painted(QWidget* w) { dirty_.remove(w); }
 
@@ -61,6 +64,8 @@ class TableView : public QWidget, public ControlObserver {
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* e) override;
 
   private:
@@ -87,6 +92,7 @@ class TableView : public QWidget, public ControlObserver {
     bool iconAsked_ = false;
     AccessibleNames names_{form_};
     NewsWatch news_{*this, names_};
+    KeyboardFocus keyboard_{*this, form_};
 };
 
 // The program's icon: a standing tile, at the sizes a desktop asks for.

@@ -1,0 +1,158 @@
+#include "platform/qt/keyboard_focus.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "platform/qt/control_widgets.h"
+#include "platform/qt/table_view.h"
+
+namespace plat::qt {
+
+namespace {
+
+// The frame around a focused image, drawn as the table's shapes are.
+class FocusFrameWidget : public QWidget {
+  public:
+    FocusFrameWidget(TableView& view, QWidget* parent) : QWidget(parent), view_(view) {
+        setObjectName(QStringLiteral("focusFrame"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+    Image::Frame look;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal pen = std::max(1.0, look.borderWidth * view_.zoom());
+        const QRectF r = QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
+        const qreal radius = std::min(r.width(), r.height()) * 0.12;
+        p.setPen(QPen(view_.colour(look.colour), pen));
+        p.drawRoundedRect(r, radius, radius);
+    }
+
+  private:
+    TableView& view_;
+};
+
+}  // namespace
+
+KeyEvent toKeyEvent(const QKeyEvent& e) {
+    const int key = e.key();
+    int code = 0;
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
+        code = key;  // Qt numbers letters and digits by their ASCII capitals
+    } else {
+        switch (key) {
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+                code = kKeyTab;
+                break;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                code = kKeyReturn;
+                break;
+            case Qt::Key_Escape:
+                code = kKeyEscape;
+                break;
+            case Qt::Key_Space:
+                code = kKeySpace;
+                break;
+            case Qt::Key_Left:
+                code = kKeyLeft;
+                break;
+            case Qt::Key_Up:
+                code = kKeyUp;
+                break;
+            case Qt::Key_Right:
+                code = kKeyRight;
+                break;
+            case Qt::Key_Down:
+                code = kKeyDown;
+                break;
+            default:
+                break;
+        }
+    }
+    return {code, shiftCode(e.modifiers()), e.isAutoRepeat()};
+}
+
+KeyboardFocus::KeyboardFocus(TableView& view, Form& form)
+    : view_(view), form_(form), frame_(new FocusFrameWidget(view, &view)) {
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { focusChanged(now); });
+}
+
+// A click or the toolkit's own rules moved Qt's focus within the window.
+void KeyboardFocus::focusChanged(QWidget* now) {
+    if (!now || now->window() != view_.window()) return;  // a message box, another window
+    form_.focusMovedTo(view_.controlOf(now));
+    placeFrame();
+}
+
+void KeyboardFocus::follow(Control& c, QWidget* w, unsigned what) {
+    if (what & (kFocus | kLoaded)) {
+        if (c.kind() == Kind::Image) w->setFocusPolicy(c.canFocus() ? Qt::TabFocus : Qt::NoFocus);
+        if (c.hasFocus() && QApplication::focusWidget() != w) {
+            w->setFocus(Qt::OtherFocusReason);
+        } else if (!c.hasFocus() && w->hasFocus()) {
+            w->clearFocus();
+        }
+    }
+    if (c.hasFocus() || (what & kFocus)) placeFrame();
+}
+
+void KeyboardFocus::placeFrame() {
+    auto* frame = static_cast<FocusFrameWidget*>(frame_);
+    Control* c = form_.focused();
+    const auto* image = c && c->kind() == Kind::Image ? static_cast<Image*>(c) : nullptr;
+    const bool show = cues_ && image && image->parent() == static_cast<Container*>(&form_) &&
+                      image->focusFrame().width > 0;
+    if (!show) {
+        frame->hide();
+        return;
+    }
+    const Image::Frame& f = image->focusFrame();
+    frame->look = f;
+    frame->setGeometry(
+        view_.toPixels(image->left() + f.left, image->top() + f.top, f.width, f.height));
+    frame->show();
+    frame->raise();
+    frame->update();
+}
+
+bool KeyboardFocus::previewKey(QKeyEvent* e) {
+    KeyEvent k = toKeyEvent(*e);
+    if (k.keyCode == 0 || !form_.previewKey(k)) return false;
+    e->accept();
+    return true;
+}
+
+void KeyboardFocus::deliver(Image& image, QKeyEvent* e) {
+    KeyEvent k = toKeyEvent(*e);
+    if (k.keyCode == 0) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    if (!form_.previewKey(k)) image.keyDown(k);
+}
+
+bool KeyboardFocus::tab(bool forward) {
+    Control* next = form_.nextTabStop(forward);
+    return next && next->setFocus();
+}
+
+bool KeyboardFocus::eventFilter(QObject*, QEvent* e) {
+    const bool key = e->type() == QEvent::KeyPress;
+    const bool mouse = e->type() == QEvent::MouseButtonPress;
+    if ((key && !cues_) || (mouse && cues_)) {
+        cues_ = key;
+        placeFrame();
+    }
+    return false;
+}
+
+}  // namespace plat::qt
