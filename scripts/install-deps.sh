@@ -11,7 +11,7 @@ packages=(
   python3-pyatspi gir1.2-atspi-2.0
   fonts-liberation fonts-dejavu-core
   clang-format
-  desktop-file-utils appstream dpkg-dev man-db groff-base file lintian
+  desktop-file-utils appstream dpkg-dev man-db groff-base file lintian libfaketime
 )
 
 missing=()
