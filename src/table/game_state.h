@@ -3,7 +3,9 @@
 // procedures. The procedures are defined in the folder of the part of the game they belong to
 // (table, chain, turns, scoring); they take no arguments and exchange values through the
 // table's fields, as the table's code always has.
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "chain/chain_layout.h"
@@ -135,6 +137,8 @@ class Form1 : public TableControls, public WindowVars {
     void endStaleDrag();
 
     EventGate gate_;
+    // Where the last wait was due, when it slept on to the window's next frame (see Delay).
+    std::optional<std::uint32_t> waitDue_;
 };
 
 template <typename Body>

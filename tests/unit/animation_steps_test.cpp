@@ -3,6 +3,7 @@
 // change; these steps and their times may not.
 #include <cstdint>
 #include <ostream>
+#include <set>
 #include <vector>
 
 #include "support/turn_flow.h"
@@ -56,7 +57,7 @@ std::vector<Stride> stridesOf(const std::vector<Step>& steps) {
 // Runs the animation and notes the box whenever its place or visibility changed since the
 // events last ran (and once more at the end), on the clock from the animation's start.
 template <typename Animate>
-std::vector<Stride> stepsOf(Table& t, Animate&& animate) {
+std::vector<Step> recordSteps(Table& t, Animate&& animate) {
     const plat::PictureBox& box = t.form.Cover(0);
     const std::int64_t start = t.sys.now();
     std::vector<Step> steps;
@@ -75,7 +76,54 @@ std::vector<Stride> stepsOf(Table& t, Animate&& animate) {
     look();
     t.sys.onEvents = nullptr;
     t.sys.recordChanges = false;
-    return stridesOf(steps);
+    return steps;
+}
+
+std::vector<Step> stepsIn(const std::vector<Stride>& strides) {
+    std::vector<Step> steps;
+    for (const Stride& r : strides) {
+        for (int i = 0; i < r.steps; ++i)
+            steps.push_back({r.at + i * r.every, r.left + i * r.dx, r.top + i * r.dy, r.visible});
+    }
+    return steps;
+}
+
+// Where the window paints once a frame, a step comes at its time or later in the same frame, so
+// that the steps between two frames run together: the same places, one wake a frame.
+constexpr std::int64_t kFrameMs = 16;
+
+void expectPacedByFrames(const std::vector<Step>& paced, const std::vector<Step>& steady) {
+    ASSERT_EQ(paced.size(), steady.size());
+    std::set<std::int64_t> wakes;
+    for (std::size_t i = 0; i < paced.size(); ++i) {
+        const Step &p = paced[i], &s = steady[i];
+        const bool same = p.left == s.left && p.top == s.top && p.visible == s.visible;
+        if (!same || p.at < s.at || p.at >= s.at + kFrameMs) {
+            ADD_FAILURE() << "step " << i << " at " << p.at << " in " << p.left << ", " << p.top;
+            return;
+        }
+        wakes.insert(p.at);
+    }
+    EXPECT_LE(wakes.size(), static_cast<std::size_t>(steady.back().at / kFrameMs + 2));
+}
+
+// The steps as they come on a window that shows a change at once, and on one that paints
+// once a frame.
+template <typename Setup, typename Animate>
+void expectSteps(const std::vector<Stride>& strides, Setup&& setup, Animate&& animate) {
+    for (const std::int64_t frame : {std::int64_t{0}, kFrameMs}) {
+        SCOPED_TRACE(frame ? "painted once a frame" : "shown at once");
+        Table t;
+        t.sys.framePeriodMs = frame;
+        t.form.Form_Load();
+        setup(t);
+        const std::vector<Step> steps = recordSteps(t, [&] { animate(t); });
+        if (frame == 0) {
+            EXPECT_EQ(stridesOf(steps), strides);
+        } else {
+            expectPacedByFrames(steps, stepsIn(strides));
+        }
+    }
 }
 
 struct FlightCase {
@@ -109,15 +157,17 @@ const FlightCase kFlights[] = {
 TEST(AnimationSteps, TheComputersFlightKeepsEveryStepsPlaceAndTime) {
     for (const FlightCase& c : kFlights) {
         SCOPED_TRACE(c.hand + std::string(" from ") + std::to_string(c.chosenLeft));
-        Table t;
-        t.form.Form_Load();
-        setTiles(t, 15, c.hand);
-        layChain(t, "65 54");
-        for (plat::Image* half : {&t.form.lcard(17), &t.form.rcard(17)})
-            half->setLeft(c.chosenLeft ? c.chosenLeft : half->left());
-        t.form.lStatus.setCaption(kComputerTurn);
-        EXPECT_EQ(stepsOf(t, [&] { t.form.Timer1.fire(); }), c.strides);
-        EXPECT_EQ(t.tilesIn(Table::Place::Chain).size(), 3u);
+        const auto setup = [&](Table& t) {
+            setTiles(t, 15, c.hand);
+            layChain(t, "65 54");
+            for (plat::Image* half : {&t.form.lcard(17), &t.form.rcard(17)})
+                half->setLeft(c.chosenLeft ? c.chosenLeft : half->left());
+            t.form.lStatus.setCaption(kComputerTurn);
+        };
+        expectSteps(c.strides, setup, [](Table& t) {
+            t.form.Timer1.fire();
+            EXPECT_EQ(t.tilesIn(Table::Place::Chain).size(), 3u);
+        });
     }
 }
 
@@ -140,12 +190,14 @@ TEST(AnimationSteps, ADrawsSlideKeepsEveryStepsPlaceAndTime) {
     };
     for (const SlideCase& c : kSlides) {
         SCOPED_TRACE(c.computer ? "computer" : "player");
-        Table t;
-        t.form.Form_Load();
-        layChain(t, "12 23");
-        t.form.lStatus.setCaption(c.computer ? kComputerTurn : kYourTurn);
-        EXPECT_EQ(stepsOf(t, [&] { t.form.PushButton3_Click(); }), c.strides);
-        EXPECT_EQ(t.form.pull.text(), "1");
+        const auto setup = [&](Table& t) {
+            layChain(t, "12 23");
+            t.form.lStatus.setCaption(c.computer ? kComputerTurn : kYourTurn);
+        };
+        expectSteps(c.strides, setup, [](Table& t) {
+            t.form.PushButton3_Click();
+            EXPECT_EQ(t.form.pull.text(), "1");
+        });
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/control_observer.h"
 #include "platform/form.h"
+#include "platform/qt/frame_pacer.h"
 #include "platform/qt/tile_pictures.h"
 
 class QIcon;
@@ -39,6 +40,7 @@ class TableView : public QWidget, public ControlObserver {
     TilePictures& pictures() { return pictures_; }
     QCursor cursorFor(Picture p);
     QWidget* widgetOf(const Control& c) const { return widgets_.value(&c); }
+    const FramePacer& framePacer() const { return pacer_; }
     // A widget reports that it has painted what it shows now.
     void painted(QWidget* w) { dirty_.remove(w); }
 
@@ -71,6 +73,7 @@ class TableView : public QWidget, public ControlObserver {
     QHash<const Control*, QWidget*> widgets_;
     QHash<const Timer*, QTimer*> timers_;
     QSet<QWidget*> dirty_;  // changed since they last painted
+    FramePacer pacer_{*this};
     const QHash<PointerHandle, QCursor>* pointers_ = nullptr;
     double scale_ = 1.0 / 15.0;
     QPointF offset_;
