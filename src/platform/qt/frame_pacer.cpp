@@ -34,6 +34,10 @@ int FramePacer::msToNextFrame() const {
     return static_cast<int>(std::ceil(frameMs() - lastFrame_.nsecsElapsed() / 1e6));
 }
 
+int FramePacer::msPastNextFrame() const {
+    return frameDue() ? 0 : msToNextFrame() + 1;
+}
+
 // The window paints on an update request (a repaint now sends one at once); one that comes
 // early is held back until the frame tick.
 bool FramePacer::eventFilter(QObject* watched, QEvent* event) {

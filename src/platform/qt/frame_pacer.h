@@ -20,6 +20,9 @@ class FramePacer : public QObject {
     double frameMs() const;
     // Whole milliseconds until the next frame may be painted; 0 when one is due.
     int msToNextFrame() const;
+    // A millisecond more, when the next frame is surely painted: a wait that ends then wakes once
+    // for the frame and the steps after it (its tick is due a moment before).
+    int msPastNextFrame() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -58,7 +58,7 @@ void QtServices::waitEvents(int maxMs, Where) {
 
 int QtServices::msToNextFrame() {
     const auto* view = qobject_cast<const TableView*>(window_.data());
-    return view ? view->framePacer().msToNextFrame() : 0;
+    return view ? view->framePacer().msPastNextFrame() : 0;
 }
 
 void QtServices::msgBox(const std::string& text, int style, const std::string& title, Where) {
