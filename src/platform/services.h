@@ -23,6 +23,9 @@ class Services {
     virtual void doEvents(Where where = Where::current()) = 0;
     // Sleeps on the event loop, running events as they come, for at most maxMs milliseconds.
     virtual void waitEvents(int maxMs, Where where = Where::current()) = 0;
+    // The milliseconds until the window next shows what changed, where it paints once a frame
+    // of its screen; 0 where a change is shown at once.
+    virtual int msToNextFrame() { return 0; }
     // Shows a message and waits until it is dismissed; events keep running meanwhile. An empty
     // title shows the application title.
     virtual void msgBox(const std::string& text, int style = kMsgOk, const std::string& title = {},

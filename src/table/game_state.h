@@ -3,7 +3,9 @@
 // procedures. The procedures are defined in the folder of the part of the game they belong to
 // (table, chain, turns, scoring); they take no arguments and exchange values through the
 // table's fields, as the table's code always has.
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -152,6 +154,8 @@ class Form1 : public TableControls, public WindowVars {
     // the row as it was last seen, for the tile that follows it when it leaves.
     int keyTile_ = 0;
     std::vector<int> keyRow_;
+    // Where the last wait was due, when it slept on to the window's next frame (see Delay).
+    std::optional<std::uint32_t> waitDue_;
 };
 
 template <typename Body>

@@ -275,24 +275,46 @@ class WindowTest : public QObject {
         }
     }
 
-    void repaintNowPaintsOnlyWhatChanged() {
+    // A refresh paints at once when no frame was painted for a frame's time; refreshes within
+    // a frame of a paint are painted together at the next frame, the last place included.
+    void repaintNowPaintsOnlyWhatChangedAndAtMostOnceAFrame() {
         RealTable t;
         t.form.Timer1.setEnabled(false), t.form.Timer2.setEnabled(false);  // nothing else moves
         t.showAt(QSize(799, 625));
         plat::Image &tile = t.form.lcard(kTile), &other = t.form.lcard(kTile + 1);
         PaintCounter counter;
-        t.view.widgetOf(tile)->installEventFilter(&counter);
+        QWidget* widget = t.view.widgetOf(tile);
+        widget->installEventFilter(&counter);
         QTRY_VERIFY(counter.paints > 0);
-        const auto paintsAfter = [&](const std::function<void()>& change) {
+        const int frame = static_cast<int>(std::ceil(t.view.framePacer().frameMs()));
+        // Paints at once, and in all after some frames.
+        const auto paintsAfter = [&](int times, const std::function<void()>& change) {
+            QTest::qWait(2 * frame);
             counter.paints = 0;
-            change();
-            tile.refresh();
-            return counter.paints;
+            for (int i = 0; i < times; ++i)
+                change(), tile.refresh();
+            const int atOnce = counter.paints;
+            QTest::qWait(3 * frame);
+            return std::pair{atOnce, counter.paints};
         };
-        QCOMPARE(paintsAfter([] {}), 0);  // nothing changed since it painted
-        QCOMPARE(paintsAfter([&] { other.setPicture(plat::kTileBack); }), 0);
-        QCOMPARE(paintsAfter([&] { tile.setPicture(plat::kTileBack); }), 1);
-        QCOMPARE(paintsAfter([&] { tile.move(tile.left() + 90, tile.top()); }), 1);
+        QCOMPARE(paintsAfter(1, [] {}), std::pair(0, 0));  // nothing changed since it painted
+        QCOMPARE(paintsAfter(1, [&] { other.setPicture(plat::kTileBack); }), std::pair(0, 0));
+        QCOMPARE(paintsAfter(1, [&] { tile.setPicture(plat::kTileBack); }), std::pair(1, 1));
+        QCOMPARE(paintsAfter(20, [&] { tile.move(tile.left() + 15, tile.top()); }),
+                 std::pair(1, 2));
+        // Moved every millisecond, as the computer's tile flies: painted once a frame.
+        counter.paints = 0;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 200) {
+            tile.move(tile.left() + 15, tile.top());
+            tile.refresh();
+            QTest::qWait(1);
+        }
+        QTest::qWait(3 * frame);
+        QVERIFY2(counter.paints >= 100 / frame && counter.paints <= 200 / frame + 3,
+                 QByteArray::number(counter.paints));
+        QCOMPARE(widget->geometry(), t.view.toPixels(tile));
     }
 };
 

@@ -94,6 +94,11 @@ void HeadlessPlatform::waitEvents(int maxMs, Where where) {
     runUntil(now_ + std::max(0, maxMs));
 }
 
+int HeadlessPlatform::msToNextFrame() {
+    if (framePeriodMs <= 0) return 0;
+    return static_cast<int>(framePeriodMs - now_ % framePeriodMs);  // the one now is painted
+}
+
 void HeadlessPlatform::msgBox(const std::string& text, int style, const std::string& title,
                               Where where) {
     maybeFail(Service::MsgBox, where);

@@ -68,6 +68,8 @@ class HeadlessPlatform : public Services, public ControlObserver {
     std::function<void(const MessageRecord&)> onMessageBox;
     std::int64_t messageBoxOpenMs = 0;
     int eventDepth() const { return depth_; }
+    // A window that paints once every so many milliseconds, at its multiples; 0: at once.
+    std::int64_t framePeriodMs = 0;
     bool inMessageBox() const { return modal_ > 0; }
 
     // --- records
@@ -93,6 +95,7 @@ class HeadlessPlatform : public Services, public ControlObserver {
     // Services
     void doEvents(Where where = Where::current()) override;
     void waitEvents(int maxMs, Where where = Where::current()) override;
+    int msToNextFrame() override;
     void msgBox(const std::string& text, int style = kMsgOk, const std::string& title = {},
                 Where where = Where::current()) override;
     std::int32_t tickCount(Where where = Where::current()) override;

@@ -56,6 +56,11 @@ void QtServices::waitEvents(int maxMs, Where) {
     loop.exec();
 }
 
+int QtServices::msToNextFrame() {
+    const auto* view = qobject_cast<const TableView*>(window_.data());
+    return view ? view->framePacer().msPastNextFrame() : 0;
+}
+
 void QtServices::msgBox(const std::string& text, int style, const std::string& title, Where) {
     QMessageBox box(window_);
     box.setTextFormat(Qt::PlainText);

@@ -229,8 +229,16 @@ void TableView::apply(Control& c, QWidget* w, unsigned what) {
     }
     keyboard_.follow(c, w, what);
     if (what & (kGeometry | kLook | kVisibility | kLoaded)) dirty_.insert(w);
-    // "Repaint now" paints only what has changed: a tick that changes nothing paints nothing.
-    if ((what & kRepaintNow) && dirty_.contains(w)) w->repaint();
+    // "Repaint now" paints only what has changed (a tick that changes nothing paints nothing),
+    // and within a frame of the last paint at the next frame tick: a tile refreshed at every
+    // step of a flight is painted once a frame.
+    if ((what & kRepaintNow) && dirty_.contains(w)) {
+        if (pacer_.frameDue()) {
+            w->repaint();
+        } else {
+            w->update();
+        }
+    }
 }
 
 // Stacks the widget just under the widget of the next control above it, as the form orders them.

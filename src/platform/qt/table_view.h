@@ -13,6 +13,7 @@
 #include "platform/form.h"
 #include "platform/qt/accessible_table.h"
 #include "platform/qt/keyboard_focus.h"
+#include "platform/qt/frame_pacer.h"
 #include "platform/qt/tile_pictures.h"
 
 class QIcon;
@@ -48,6 +49,7 @@ class TableView : public QWidget, public ControlObserver {
     const AccessibleNames& names() const { return names_; }
     NewsWatch& news() { return news_; }
     KeyboardFocus& keyboard() { return keyboard_; }
+    const FramePacer& framePacer() const { return pacer_; }
     // A widget reports that it has painted what it shows now.
     void painted(QWidget* w) { dirty_.remove(w); }
 
@@ -83,6 +85,7 @@ class TableView : public QWidget, public ControlObserver {
     QHash<const QWidget*, Control*> controls_;
     QHash<const Timer*, QTimer*> timers_;
     QSet<QWidget*> dirty_;  // changed since they last painted
+    FramePacer pacer_{*this};
     const QHash<PointerHandle, QCursor>* pointers_ = nullptr;
     double scale_ = 1.0 / 15.0;
     QPointF offset_;
