@@ -14,6 +14,7 @@
 #include "platform/qt/program_folder.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/table_view.h"
+#include "platform/qt/x11_choices.h"
 #include "table/game_state.h"
 
 namespace {
@@ -62,6 +63,7 @@ bool openWithAnswerableTile(Form1& form) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    plat::qt::chooseX11Defaults();  // the display as the game itself sets it up
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     plat::qt::QtServices services(plat::qt::programFolder());

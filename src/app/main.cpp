@@ -8,12 +8,11 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/table_view.h"
 #include "platform/qt/window_fit.h"
+#include "platform/qt/x11_choices.h"
 #include "table/game_state.h"
 
 int main(int argc, char* argv[]) {
-    // A close request reaches a window under a message box only through the X11 watch, so X11
-    // (XWayland on a Wayland desktop) comes first unless the user chose a platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    plat::qt::chooseX11Defaults();
     QApplication app(argc, argv);
     // The table's fonts, by the metric-compatible faces a Debian desktop has.
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
