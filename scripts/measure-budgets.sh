@@ -49,8 +49,8 @@ rows = [
     ("resident memory (MiB, median)", game["rss_mib"], floor["rss_mib"],
      min(floor["rss_mib"] + 3, 32.0), "floor + 3, at most 32"),
     ("idle processor (% of a core, median)", game["idle_pct"], floor["idle_pct"], 0.3, "0.3"),
-    ("flight (% of a core)", flight, None, 10.0, "10"),
-    ("slide (% of a core)", slide, None, 10.0, "10"),
+    ("flight (% of a core)", flight, None, 3.0, "3"),
+    ("slide (% of a core)", slide, None, 3.0, "3"),
     ("one headless game (ms of processor)", game_cpu_ms, None, 5.0, "5"),
 ]
 print(f"{'figure':38} {'game':>9} {'floor':>9} {'budget':>9}  result")
