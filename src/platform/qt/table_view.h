@@ -12,8 +12,8 @@
 #include "platform/control_observer.h"
 #include "platform/form.h"
 #include "platform/qt/accessible_table.h"
-#include "platform/qt/keyboard_focus.h"
 #include "platform/qt/frame_pacer.h"
+#include "platform/qt/keyboard_focus.h"
 #include "platform/qt/tile_pictures.h"
 
 class QIcon;
