@@ -71,15 +71,21 @@ ShapeWidget::ShapeWidget(TableView& view, Shape& shape, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ShapeWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+void paintRoundedBox(QWidget& w, qreal pen, const QColor& border, const QBrush& fill) {
+    QPainter p(&w);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal pen = std::max(1.0, shape_.borderWidth() * view_.zoom());
-    const QRectF r = QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
+    const QRectF r = QRectF(w.rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
     const qreal radius = std::min(r.width(), r.height()) * 0.12;
-    p.setPen(QPen(view_.colour(shape_.borderColour()), pen));
-    p.setBrush(shape_.filled() ? QBrush(view_.colour(shape_.fillColour())) : QBrush(Qt::NoBrush));
+    p.setPen(QPen(border, pen));
+    p.setBrush(fill);
     p.drawRoundedRect(r, radius, radius);
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    paintRoundedBox(
+        *this, std::max(1.0, shape_.borderWidth() * view_.zoom()),
+        view_.colour(shape_.borderColour()),
+        shape_.filled() ? QBrush(view_.colour(shape_.fillColour())) : QBrush(Qt::NoBrush));
 }
 
 // --- labels

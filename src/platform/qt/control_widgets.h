@@ -86,6 +86,10 @@ class CheckBoxWidget : public QCheckBox {
     CheckBox& box_;
 };
 
+// The table's rounded box over the whole widget: a slot, the border, a focus frame; the pen is in
+// pixels.
+void paintRoundedBox(QWidget& w, qreal pen, const QColor& border, const QBrush& fill);
+
 // Qt's mouse buttons and modifiers as the handlers count them.
 int buttonCode(Qt::MouseButtons buttons);
 int shiftCode(Qt::KeyboardModifiers modifiers);

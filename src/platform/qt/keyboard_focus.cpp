@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPainter>
 
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/table_view.h"
@@ -23,13 +22,8 @@ class FocusFrameWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const qreal pen = std::max(1.0, look.borderWidth * view_.zoom());
-        const QRectF r = QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
-        const qreal radius = std::min(r.width(), r.height()) * 0.12;
-        p.setPen(QPen(view_.colour(look.colour), pen));
-        p.drawRoundedRect(r, radius, radius);
+        paintRoundedBox(*this, std::max(1.0, look.borderWidth * view_.zoom()),
+                        view_.colour(look.colour), Qt::NoBrush);
     }
 
   private:
@@ -38,41 +32,22 @@ class FocusFrameWidget : public QWidget {
 
 }  // namespace
 
+// The keys the table answers to, beside letters and digits.
+constexpr std::pair<int, int> kKeys[] = {
+    {Qt::Key_Tab, kKeyTab},      {Qt::Key_Backtab, kKeyTab},   {Qt::Key_Return, kKeyReturn},
+    {Qt::Key_Enter, kKeyReturn}, {Qt::Key_Escape, kKeyEscape}, {Qt::Key_Space, kKeySpace},
+    {Qt::Key_Left, kKeyLeft},    {Qt::Key_Up, kKeyUp},         {Qt::Key_Right, kKeyRight},
+    {Qt::Key_Down, kKeyDown},
+};
+
 KeyEvent toKeyEvent(const QKeyEvent& e) {
     const int key = e.key();
     int code = 0;
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
         code = key;  // Qt numbers letters and digits by their ASCII capitals
     } else {
-        switch (key) {
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-                code = kKeyTab;
-                break;
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                code = kKeyReturn;
-                break;
-            case Qt::Key_Escape:
-                code = kKeyEscape;
-                break;
-            case Qt::Key_Space:
-                code = kKeySpace;
-                break;
-            case Qt::Key_Left:
-                code = kKeyLeft;
-                break;
-            case Qt::Key_Up:
-                code = kKeyUp;
-                break;
-            case Qt::Key_Right:
-                code = kKeyRight;
-                break;
-            case Qt::Key_Down:
-                code = kKeyDown;
-                break;
-            default:
-                break;
+        for (const auto& [qtKey, ours] : kKeys) {
+            if (key == qtKey) code = ours;
         }
     }
     return {code, shiftCode(e.modifiers()), e.isAutoRepeat()};
