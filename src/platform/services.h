@@ -26,6 +26,9 @@ class Services {
     // The milliseconds until the window next shows what changed, where it paints once a frame
     // of its screen; 0 where a change is shown at once.
     virtual int msToNextFrame() { return 0; }
+    // Tells a listening screen reader something that happened by itself (a move, a draw, a
+    // pass), to be spoken at once whatever has the keyboard focus; nothing where none listens.
+    virtual void announce(const std::string& text) { (void)text; }
     // Shows a message and waits until it is dismissed; events keep running meanwhile. An empty
     // title shows the application title.
     virtual void msgBox(const std::string& text, int style = kMsgOk, const std::string& title = {},

@@ -75,6 +75,7 @@ class HeadlessPlatform : public Services, public ControlObserver {
     // --- records
     std::vector<MessageRecord> messages;
     std::vector<SoundRecord> sounds;
+    std::vector<std::string> announcements;  // what a screen reader was told, in order
     bool ended = false;
     std::optional<SkinSettings> skinApplied;
     std::vector<std::pair<const Control*, unsigned>>
@@ -102,6 +103,7 @@ class HeadlessPlatform : public Services, public ControlObserver {
     void randomize(Where where = Where::current()) override;
     double rnd(Where where = Where::current()) override;
     void playSound(const std::string& path, int flags, Where where = Where::current()) override;
+    void announce(const std::string& text) override { announcements.push_back(text); }
     [[noreturn]] void endProgram() override;
     std::string appPath() override { return folder(); }
     std::string dir(const std::string& path, Where where = Where::current()) override;
