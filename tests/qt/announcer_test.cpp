@@ -1,13 +1,13 @@
 // The news told to a screen reader: nothing while none listens; once one does, each sentence
 // raises one event of its own, on an object that carries that sentence for as long as the
 // screen reader may still ask, that the window's tree does not list and that is no widget.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QWidget>
-#include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 #include "platform/qt/announcer.h"
 
