@@ -1,6 +1,5 @@
 #include "platform/qt/accessible_table.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <algorithm>
 
@@ -10,6 +9,9 @@
 namespace plat::qt {
 
 namespace {
+
+// A screen reader hears of changes this long after they happen, at most.
+constexpr int kLookAgainMs = 100;
 
 QAccessible::Role qtRole(AccessibleRole role) {
     switch (role) {
@@ -36,6 +38,11 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+AccessibleText describe(const TableView& view, const Control& c) {
+    const AccessibleReader* reader = view.form().accessibleReader();
+    return reader ? reader->describe(c) : AccessibleText{};
+}
+
 TableView* tableOf(QWidget* w) {
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
         if (auto* view = qobject_cast<TableView*>(p)) return view;
@@ -45,10 +52,7 @@ TableView* tableOf(QWidget* w) {
 
 // The table's widgets have their own interfaces; the buttons keep Qt's, which can be pressed.
 QAccessibleInterface* tableFactory(const QString&, QObject* object) {
-    if (auto* view = qobject_cast<TableView*>(object)) {
-        view->news().refresh();  // the table as a screen reader first finds it
-        return new TableAccessible(view);
-    }
+    if (auto* view = qobject_cast<TableView*>(object)) return new TableAccessible(view);
     auto* w = qobject_cast<QWidget*>(object);
     TableView* view = w && !w->isWindow() ? tableOf(w) : nullptr;
     const Control* c = view ? view->controlOf(w) : nullptr;
@@ -73,9 +77,8 @@ QAccessible::Role TableAccessible::role() const {
 }
 
 QString TableAccessible::text(QAccessible::Text t) const {
-    const AccessibleText d = view_->names().describe(view_->form());
     if (t == QAccessible::Name) return view_->windowTitle();
-    if (t == QAccessible::Description) return qs(d.description);
+    if (t == QAccessible::Description) return {};
     return QAccessibleWidget::text(t);
 }
 
@@ -86,7 +89,7 @@ QList<QWidget*> TableAccessible::shown() const {
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || w->isWindow() || w->isHidden()) continue;
         const Control* c = view_->controlOf(w);
-        if (!c || view_->names().describe(*c).inTree()) out.append(w);
+        if (c && describe(*view_, *c).inTree()) out.append(w);
     }
     std::stable_sort(out.begin(), out.end(), [](QWidget* a, QWidget* b) {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
@@ -115,23 +118,17 @@ ControlAccessible::ControlAccessible(QWidget* w, TableView& view, const Control&
     : QAccessibleWidget(w), view_(view), control_(control) {}
 
 AccessibleText ControlAccessible::described() const {
-    return view_.names().describe(control_);
+    return describe(view_, control_);
 }
 
 QAccessible::Role ControlAccessible::role() const {
     return qtRole(described().role);
 }
 
-// The focused control also carries the news of the turn, so that it is heard where the
-// player is.
 QString ControlAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) return qs(described().name);
-    if (t != QAccessible::Description) return {};
-    QString d = qs(described().description);
-    const std::string& news = view_.names().news();
-    if (widget()->hasFocus() && !news.empty())
-        d += (d.isEmpty() ? QString() : QStringLiteral(". ")) + qs(news);
-    return d;
+    if (t == QAccessible::Description) return qs(described().description);
+    return {};
 }
 
 QAccessible::State ControlAccessible::state() const {
@@ -142,26 +139,65 @@ QAccessible::State ControlAccessible::state() const {
     return s;
 }
 
-// --- the news
-
-void NewsWatch::controlChanged(const Control& c) {
-    static const std::array<std::string, 6> kWatched = {"lStatus", "first",     "pno",
-                                                        "cno",     "compscore", "playerscore"};
-    if (pending_ || std::find(kWatched.begin(), kWatched.end(), c.name()) == kWatched.end()) return;
-    pending_ = true;
-    QTimer::singleShot(0, this, [this] { refresh(); });
+QRect ControlAccessible::rect() const {
+    QRect r = QAccessibleWidget::rect();
+    const AccessibleReader* reader = view_.form().accessibleReader();
+    const Control* other = reader ? reader->drawnWith(control_) : nullptr;
+    QWidget* w = other ? view_.widgetOf(*other) : nullptr;
+    if (w && w->isVisible()) r |= QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    return r;
 }
 
-void NewsWatch::refresh() {
-    pending_ = false;
-    if (!names_.updateNews()) return;
-    QAccessibleEvent table(&view_, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&table);
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && view_.isAncestorOf(focus)) {
-        QAccessibleEvent focused(focus, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&focused);
+// --- the changes
+
+AccessibleChanges::AccessibleChanges(TableView& view) : view_(view) {}
+
+void AccessibleChanges::controlChanged() {
+    if (!timer_) {
+        timer_ = new QTimer(this);
+        timer_->setSingleShot(true);
+        timer_->setInterval(kLookAgainMs);
+        connect(timer_, &QTimer::timeout, this, &AccessibleChanges::lookNow);
     }
+    if (!timer_->isActive()) timer_->start();
+}
+
+void AccessibleChanges::lookNow() {
+    if (!QAccessible::isActive()) return;
+    for (QObject* o : view_.children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        const Control* c = w ? view_.controlOf(w) : nullptr;
+        if (c) compare(w, describe(view_, *c));
+    }
+}
+
+// Buttons keep Qt's own interface, which raises the events itself; the first look at a widget
+// only learns what it says.
+void AccessibleChanges::compare(QWidget* w, const AccessibleText& now) {
+    if (qobject_cast<ButtonWidget*>(w)) {
+        if (w->accessibleName() != qs(now.name)) w->setAccessibleName(qs(now.name));
+        if (w->accessibleDescription() != qs(now.description))
+            w->setAccessibleDescription(qs(now.description));
+        return;
+    }
+    auto it = said_.find(w);
+    if (it == said_.end()) {
+        said_.insert(w, now);
+        return;
+    }
+    if (!now.inTree()) {
+        *it = now;
+        return;
+    }
+    if (it->name != now.name) {
+        QAccessibleEvent named(w, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
+    if (it->description != now.description) {
+        QAccessibleEvent described(w, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
+    *it = now;
 }
 
 }  // namespace plat::qt
