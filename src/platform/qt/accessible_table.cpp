@@ -52,9 +52,13 @@ TableView* tableOf(QWidget* w) {
 
 // The table's widgets have their own interfaces; the buttons keep Qt's, which can be pressed.
 QAccessibleInterface* tableFactory(const QString&, QObject* object) {
-    if (auto* view = qobject_cast<TableView*>(object)) return new TableAccessible(view);
+    if (auto* view = qobject_cast<TableView*>(object)) {
+        view->accessibleChanges().firstLook();
+        return new TableAccessible(view);
+    }
     auto* w = qobject_cast<QWidget*>(object);
     TableView* view = w && !w->isWindow() ? tableOf(w) : nullptr;
+    if (view) view->accessibleChanges().firstLook();
     const Control* c = view ? view->controlOf(w) : nullptr;
     // A label is asked for as it takes its first caption, before the view knows it.
     if (auto* label = qobject_cast<LabelWidget*>(w); label && view) c = &label->label();
@@ -150,7 +154,12 @@ QRect ControlAccessible::rect() const {
 
 // --- the changes
 
-AccessibleChanges::AccessibleChanges(TableView& view) : view_(view) {}
+AccessibleChanges::AccessibleChanges(TableView& view)
+    : raise([](QWidget* w, QAccessible::Event type) {
+          QAccessibleEvent e(w, type);
+          QAccessible::updateAccessibility(&e);
+      }),
+      view_(view) {}
 
 void AccessibleChanges::controlChanged() {
     if (!timer_) {
@@ -162,19 +171,27 @@ void AccessibleChanges::controlChanged() {
     if (!timer_->isActive()) timer_->start();
 }
 
+// Widgets may be asked for as they are made, long before anyone listens: what they say is
+// learnt once a screen reader does.
+void AccessibleChanges::firstLook() {
+    if (!looked_ && QAccessible::isActive()) lookNow();
+}
+
 void AccessibleChanges::lookNow() {
-    if (!QAccessible::isActive()) return;
+    looked_ = true;
     for (QObject* o : view_.children()) {
-        auto* w = qobject_cast<QWidget*>(o);
-        const Control* c = w ? view_.controlOf(w) : nullptr;
-        if (c) compare(w, describe(view_, *c));
+        if (auto* w = qobject_cast<QWidget*>(o)) look(w);
     }
+}
+
+void AccessibleChanges::look(QWidget* w) {
+    if (const Control* c = view_.controlOf(w)) compare(w, describe(view_, *c));
 }
 
 // Buttons keep Qt's own interface, which raises the events itself; the first look at a widget
 // only learns what it says.
 void AccessibleChanges::compare(QWidget* w, const AccessibleText& now) {
-    if (qobject_cast<ButtonWidget*>(w)) {
+    if (dynamic_cast<ButtonWidget*>(w)) {
         if (w->accessibleName() != qs(now.name)) w->setAccessibleName(qs(now.name));
         if (w->accessibleDescription() != qs(now.description))
             w->setAccessibleDescription(qs(now.description));
@@ -189,14 +206,8 @@ void AccessibleChanges::compare(QWidget* w, const AccessibleText& now) {
         *it = now;
         return;
     }
-    if (it->name != now.name) {
-        QAccessibleEvent named(w, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&named);
-    }
-    if (it->description != now.description) {
-        QAccessibleEvent described(w, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&described);
-    }
+    if (it->name != now.name) raise(w, QAccessible::NameChanged);
+    if (it->description != now.description) raise(w, QAccessible::DescriptionChanged);
     *it = now;
 }
 

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QObject>
+#include <functional>
 
 #include "platform/accessible.h"
 
@@ -56,12 +57,17 @@ class AccessibleChanges : public QObject {
     explicit AccessibleChanges(TableView& view);
     void controlChanged();  // something on the table changed; look again soon
     void lookNow();
+    void firstLook();       // the first time a screen reader asks: learns what each control says
+    void look(QWidget* w);  // one widget
+    // Where the events go: to the screen reader, unless a test listens instead.
+    std::function<void(QWidget*, QAccessible::Event)> raise;
 
   private:
     void compare(QWidget* w, const AccessibleText& now);
     TableView& view_;
     QTimer* timer_ = nullptr;
     QHash<const QWidget*, AccessibleText> said_;
+    bool looked_ = false;
 };
 
 }  // namespace plat::qt

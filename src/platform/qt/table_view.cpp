@@ -149,6 +149,7 @@ QWidget* TableView::widgetFor(Control& c) {
     if (!w) return nullptr;
     widgets_.insert(&c, w);
     controls_.insert(w, &c);
+    if (c.kind() == Kind::PushButton) accessibleChanges_.look(w);  // Qt's own interface reads it
     apply(c, w, kGeometry | kLook | kEnabled | kVisibility | kFocus);
     restack(c, w);
     if (auto* box = dynamic_cast<PictureBox*>(&c)) {
