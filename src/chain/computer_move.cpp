@@ -17,7 +17,6 @@ constexpr int kFlightFirstTop = 60;
 }  // namespace
 
 bool Form1::computerOpens() {
-    news_.flush();
     sys.msgBox("Computer Will Start");
     for (int i = 1; i <= 7 + compDrawn; ++i) {
         const int k = compTiles(i);
@@ -84,7 +83,6 @@ bool Form1::computerChoosesAndFlies() {
             lStatus.setCaption(kComputerTurn);
             return false;
         }
-        news_.flush();
         sys.msgBox("Computer Will Take Extra Card");
         PushButton3_Click();
     }

@@ -1,8 +1,10 @@
 #pragma once
 // The news of the table for a player who follows the game by ear. The game adds a sentence for
 // each thing it does as it does it (a tile laid, a draw, the turn coming back); the sentences of
-// one event reach the screen reader together once the event is over, or before a message box
-// opens, so that they are heard in the order they happened. A key's answer is spoken at once.
+// one event reach the screen reader together once the event is over. A message box that the
+// event opened is read first, as it opens, and the news of the whole event after it: a screen
+// reader cuts off what it is saying for news, and would cut off the box. A key's answer is
+// spoken at once.
 #include <string>
 
 #include "platform/services.h"
