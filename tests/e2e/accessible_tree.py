@@ -37,6 +37,30 @@ def start_buses():
     os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", NO_AT_BRIDGE="0")
 
 
+class Descriptions:
+    """The descriptions the table's objects take, read as each change is announced on the bus:
+    the news of a turn stands only until the next turn, too short a time for a slow poll of
+    the whole tree to be sure to see it on a busy machine. The program learns at its start
+    which events a listener wants, so this listens from before it starts."""
+
+    def __init__(self, pyatspi):
+        from gi.repository import GLib
+        self.heard, self.context = [], GLib.MainContext.default()
+        pyatspi.Registry.registerEventListener(
+            self.hear, "object:property-change:accessible-description")
+
+    def hear(self, event):  # Qt's event names the object, not the text: read it at once
+        try:
+            self.heard.append(event.source.description)
+        except Exception:  # an object gone since: a tile of the last deal
+            pass
+
+    def pump(self):  # hands the events that came in to hear
+        while self.context.pending():
+            self.context.iteration(False)
+        return self.heard
+
+
 def window(pyatspi, secs=20):
     """The game's window in the accessibility tree, once the program has joined the bus."""
     end = time.time() + secs
@@ -112,6 +136,7 @@ def end_value(tree, side):
 
 def test():
     import pyatspi
+    descriptions = Descriptions(pyatspi)
     g = driver.Game()
     driver.xdo("windowfocus", "--sync", g.win)  # as a window manager gives a new window the keys
     win = window(pyatspi)
@@ -136,7 +161,7 @@ def test():
     while True:  # the computer answers, drawing with a message box each time it must
         g.answer_boxes()
         tree = read(win)
-        told.add(win.description)  # the news of each turn, as the table's description
+        told.update(descriptions.pump(), {win.description})  # the news of each turn
         if named(tree, "Status: Your Turn") and named(tree, r".*1st tile .*"):
             break
         assert time.time() < end, f"no answer from the computer: {[t[1] for t in tree]}"
