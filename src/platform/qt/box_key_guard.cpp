@@ -62,11 +62,15 @@ bool BoxKeyGuard::takes(const QKeyEvent& e) {
     return true;
 }
 
+// The window paints itself whole as it is exposed, within the handling of the Expose event;
+// a Paint seen on an exposed window is the other way a first frame goes out.
 bool BoxKeyGuard::eventFilter(QObject* watched, QEvent* e) {
+    QWindow* window = box_.windowHandle();
+    const bool exposed = window && window->isExposed();
+    if (watched == window && e->type() == QEvent::Expose && exposed && !asked_) painted();
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != &box_) return false;
-    if (e->type() == QEvent::Paint && widget == &box_ && !asked_ && box_.windowHandle() &&
-        box_.windowHandle()->isExposed()) {
+    if (e->type() == QEvent::Paint && widget == &box_ && exposed && !asked_) {
         painted();
     } else if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
         return !takes(*static_cast<QKeyEvent*>(e));
