@@ -13,14 +13,28 @@ import driver  # noqa: E402  (the X server, the game and the mouse of the other 
 GROUPS = []  # process groups started here, ended at the end
 
 
+def owned(name):
+    """Whether a name has its owner on the session bus."""
+    return "true" in sp.run(["dbus-send", "--session", "--print-reply",
+                             "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                             "org.freedesktop.DBus.NameHasOwner", f"string:{name}"],
+                            capture_output=True, text=True).stdout
+
+
 def start_buses():
-    """A session bus, then the accessibility bus on it, as a desktop session starts them."""
+    """A session bus, then the accessibility bus on it, as a desktop session starts them. The
+    program asks the session bus for the accessibility bus once, at start-up: the launcher must
+    own its name by then, or the program never joins."""
     bus = sp.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                    stdout=sp.PIPE, text=True, start_new_session=True)
     GROUPS.append(bus)
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
     GROUPS.append(sp.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately",
                             "--a11y=1"], stderr=sp.DEVNULL, start_new_session=True))
+    end = time.time() + 20
+    while not owned("org.a11y.Bus"):
+        assert time.time() < end, "the accessibility bus did not start"
+        time.sleep(0.05)
     os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", NO_AT_BRIDGE="0")
 
 
@@ -50,6 +64,26 @@ def read(win):
                     c.getState().contains(pyatspi.STATE_SHOWING), x, len(c),
                     c.getState().contains(pyatspi.STATE_FOCUSED)))
     return out
+
+
+def settled(win, problems, secs=20):
+    """The table once it has come to rest as problems wants it: the program fills the tree
+    and renames its tiles as it goes, and each object's properties come in a call of their
+    own, so one read can mix two moments. Reads until two reads in a row are equal and
+    problems finds nothing wrong in them."""
+    end, last = time.time() + secs, None
+    while True:
+        tree = read(win)
+        wrong = problems(tree)
+        if tree == last and not wrong:
+            return tree
+        assert time.time() < end, wrong or "the tree never came to rest"
+        last = tree
+        time.sleep(0.05)
+
+
+def complete(tree):  # every child a known role, shown, named, without children of its own
+    return [t for t in tree if t[0] in ("unknown", "invalid") or not (t[1] and t[3]) or t[5]]
 
 
 def named(tree, pattern):
@@ -82,10 +116,8 @@ def test():
     g = driver.Game()
     driver.xdo("windowfocus", "--sync", g.win)  # as a window manager gives a new window the keys
     win = window(pyatspi)
-    tree = read(win)
+    tree = settled(win, lambda tree: complete(tree) + ([] if tree else ["no children yet"]))
     print("a dealt table reads:\n  " + "\n  ".join(f"{r}: {n!r} {d!r}" for r, n, d, *_ in tree))
-    assert all(r not in ("unknown", "invalid") and n and s and k == 0
-               for r, n, _, s, _, k, _ in tree), [t for t in tree if not (t[1] and t[3])]
     hand = sorted(named(tree, r"\w+ and \w+, in your hand"), key=lambda t: t[4])
     counts = [len(hand), len(named(tree, "computer's tile, face down")),
               len(named(tree, r"(left|right) end: .*"))]
@@ -111,7 +143,9 @@ def test():
         if named(tree, "your turn") and named(tree, r".*1st tile .*"):
             break
         assert time.time() < end, f"no answer from the computer: {[t[1] for t in tree]}"
-        time.sleep(0.2)
+        time.sleep(0.05)
+    # On the player's turn nothing moves until the player does: the tree comes to rest.
+    tree = settled(win, lambda tree: [] if named(tree, "your turn") else ["not my turn"])
     opening = named(tree, r".*, line of play, opening tile")
     assert [t[1] for t in opening] == [first.replace("in your hand", "line of play, opening tile")]
     left, right = end_value(tree, "left"), end_value(tree, "right")

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "platform/qt/box_key_guard.h"
 #include "platform/qt/cursor_file.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/skin_file.h"
@@ -73,6 +74,7 @@ void QtServices::msgBox(const std::string& text, int style, const std::string& t
     box.setIcon(style == kMsgExclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     if (skinDialogs_) box.setStyleSheet(skinStyle_);
+    BoxKeyGuard guard(box);  // the box opens by itself: keys pressed for the table stay out
     box.exec();
 }
 
