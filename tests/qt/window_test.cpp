@@ -115,6 +115,37 @@ class WindowTest : public QObject {
         }
     }
 
+    // A press on either half of a tile of the row takes it up where the pointer presses: the
+    // press, the moves and the release reach the window as a mouse sends them, and the tile
+    // follows the pointer pixel for pixel to the opening place.
+    void eitherHalfTakesTheTileUpWhereThePointerPressesIt() {
+        for (const bool second : {false, true}) {
+            BoxCloser closer;
+            RealTable t;
+            t.showAt(QSize(799, 625));
+            QVERIFY(QTest::qWaitForWindowExposed(&t.view));
+            brackwell::Form1& f = t.form;
+            const plat::Image& half = second ? f.rcard(kTile) : f.lcard(kTile);
+            QWindow* window = t.view.windowHandle();
+            const QPoint start = t.view.widgetOf(half)->geometry().center();
+            const QPoint home(f.lcard(kTile).left(), f.lcard(kTile).top());
+            const auto moved = [&] {
+                return QPoint(f.lcard(kTile).left(), f.lcard(kTile).top()) - home;
+            };
+            QTest::mousePress(window, Qt::LeftButton, {}, start);
+            QCOMPARE(f.gate().dragTile(), kTile);
+            for (const QPoint by : {QPoint(7, -3), QPoint(40, -120), QPoint(20, -200)}) {
+                QTest::mouseMove(window, start + by);
+                QCOMPARE(moved(), by * 15);
+                QCOMPARE(f.rcard(kTile).left() - f.lcard(kTile).left(), 0);
+                QCOMPARE(f.rcard(kTile).top() - f.lcard(kTile).top(), 420);
+            }
+            QTest::mouseRelease(window, Qt::LeftButton, {}, start + QPoint(20, -200));
+            QCOMPARE(QPoint(f.lcard(kTile).left(), f.lcard(kTile).top()), QPoint(6025, 4000));
+            QCOMPARE(f.gate().dragTile(), 0);
+        }
+    }
+
     void tableScalesWithTheWindowFontsAndPointerToo() {
         RealTable t;
         t.showAt(QSize(799, 625));

@@ -61,6 +61,10 @@ int QtServices::msToNextFrame() {
     return view ? view->framePacer().msPastNextFrame() : 0;
 }
 
+void QtServices::holdFrames(bool hold) {
+    if (auto* view = qobject_cast<TableView*>(window_.data())) view->framePacer().hold(hold);
+}
+
 void QtServices::msgBox(const std::string& text, int style, const std::string& title, Where) {
     QMessageBox box(window_);
     box.setTextFormat(Qt::PlainText);
@@ -69,6 +73,7 @@ void QtServices::msgBox(const std::string& text, int style, const std::string& t
     box.setIcon(style == kMsgExclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     if (skinDialogs_) box.setStyleSheet(skinStyle_);
+    if (auto* view = qobject_cast<TableView*>(window_.data())) view->framePacer().paintBehindBox();
     box.exec();
 }
 

@@ -50,6 +50,7 @@ class TableView : public QWidget, public ControlObserver {
     NewsWatch& news() { return news_; }
     KeyboardFocus& keyboard() { return keyboard_; }
     const FramePacer& framePacer() const { return pacer_; }
+    FramePacer& framePacer() { return pacer_; }
     // A widget reports that it has painted what it shows now.
     void painted(QWidget* w) { dirty_.remove(w); }
 
