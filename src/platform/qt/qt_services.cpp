@@ -65,6 +65,10 @@ void QtServices::holdFrames(bool hold) {
     if (auto* view = qobject_cast<TableView*>(window_.data())) view->framePacer().hold(hold);
 }
 
+void QtServices::announce(const std::string& text) {
+    announcer_.announce(QString::fromStdString(text));
+}
+
 void QtServices::msgBox(const std::string& text, int style, const std::string& title, Where) {
     QMessageBox box(window_);
     box.setTextFormat(Qt::PlainText);
