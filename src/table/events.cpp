@@ -34,6 +34,17 @@ void Form1::wireEvents() {
     lcard(0).onMouseUp = [this](int i, const plat::MouseEvent& e) {
         dispatch("lcard_MouseUp", [&] { lcard_MouseUp(i, e); });
     };
+    // A press on the second half takes the tile up as one on the first half does: its events go
+    // to the same handlers, the pointer's place counted from the first half.
+    rcard(0).onMouseDown = [this](int i, const plat::MouseEvent& e) {
+        dispatch("rcard_MouseDown", [&] { lcard_MouseDown(i, fromSecondHalf(i, e)); });
+    };
+    rcard(0).onMouseMove = [this](int i, const plat::MouseEvent& e) {
+        dispatch("rcard_MouseMove", [&] { lcard_MouseMove(i, fromSecondHalf(i, e)); });
+    };
+    rcard(0).onMouseUp = [this](int i, const plat::MouseEvent& e) {
+        dispatch("rcard_MouseUp", [&] { lcard_MouseUp(i, fromSecondHalf(i, e)); });
+    };
     window.onKeyDown = [this](plat::KeyEvent& e) {
         dispatch("Form_KeyDown", [&] { Form_KeyDown(e); });
     };

@@ -155,6 +155,7 @@ class Form1 : public TableControls, public WindowVars {
     void onTimer2();
     bool acceptsTilePress();
     void sendTileHome(int k);
+    plat::MouseEvent fromSecondHalf(int k, plat::MouseEvent e);
     void useSystemColours();
     void endStaleDrag();
 

@@ -142,6 +142,11 @@ void TableControls::placeVisibleControls() {
     PushButton3.move(45, 7170, 1100, 350);
     PushButton1.move(135, 8865, 1500, 400);
     PushButton2.move(1755, 8865, 1500, 400);
+    // A button with the keyboard focus wears the frame a focused tile wears.
+    for (plat::PushButton* b : {&PushButton3, &PushButton1, &PushButton2}) {
+        b->setFocusFrame({-25, -25, b->width() + 50, b->height() + 50, Shmove.borderColour(),
+                          Shmove.borderWidth()});
+    }
 
     window.add(Showcomppic);
     Showcomppic.move(9720, 8445, 2175, 255);
@@ -157,10 +162,11 @@ void TableControls::placeVisibleControls() {
     NabD.move(0, 420, 405, 405);
 }
 
-// The hidden design halves of which every tile half is made at a deal: the first half carries
-// the hand pointer, the second the default one.
+// The hidden design halves of which every tile half is made at a deal. Either half takes the
+// tile up, so both carry the hand pointer.
 void TableControls::placeTileTemplates() {
     lcard(0).setPointerPicture(plat::kHandCursor);
+    rcard(0).setPointerPicture(plat::kHandCursor);
     // A tile with the keyboard focus wears the frame of a dragged tile.
     lcard(0).setFocusFrame({-25, -25, 485, 900, Shmove.borderColour(), Shmove.borderWidth()});
     lcard(0).setPicture(plat::kTileBack);

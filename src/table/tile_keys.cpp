@@ -132,8 +132,10 @@ bool Form1::fitsEnd(int k, End end) {
 }
 
 // The press, the move and the release go to the tile as the mouse's would, through the same
-// handlers; the first tile of a hand goes to the opening place whatever the end.
+// handlers; the first tile of a hand goes to the opening place whatever the end. The window
+// shows the tile where it ends, not lifted at the drop point on its way there.
 void Form1::layByKey(int k, End end) {
+    const plat::FramesHeld finished(sys);
     plat::Image& tile = lcard(k);
     const plat::MouseEvent press{plat::kLeftButton, 0, kGrab, kGrab};
     tile.mouseDown(press);

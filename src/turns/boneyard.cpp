@@ -54,6 +54,7 @@ void Form1::PushButton3_Click() {
         lcard(t).move(place, rowTop);
         rcard(t).move(place, rowTop + 420);
         lcard(t).setEnabled(!computer);
+        rcard(t).setEnabled(!computer);
         slidePreview(place, computer);
         sys.doEvents();
         lcard(t).setVisible(true);

@@ -81,7 +81,93 @@ class KeyboardTest : public QObject {
         }
         t.key(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), t.of(f.PushButton2));
-        QVERIFY(!t.frame()->isVisible());  // the buttons show their own focus
+    }
+
+    // A focused button wears the tile's frame, around it, only while the keyboard is in use;
+    // the style's own faint ring is not drawn.
+    void aFocusedButtonWearsTheTilesFrame() {
+        KeyTable t;
+        brackwell::Form1& f = t.form;
+        QVERIFY(QTest::qWaitForWindowActive(&t.view));
+        f.PushButton3.setEnabled(true);
+        for (const plat::PushButton* b : {&f.PushButton3, &f.PushButton1, &f.PushButton2}) {
+            t.key(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), t.of(*b));
+            QVERIFY(t.frame()->isVisible());
+            QCOMPARE(t.frame()->geometry(), t.view.toPixels(b->left() - 25, b->top() - 25,
+                                                            b->width() + 50, b->height() + 50));
+            QVERIFY(t.frame()->geometry().contains(t.of(*b)->geometry()));
+        }
+        // The frame's pixels: the tiles' green, as thick as around a tile.
+        const QImage ring = t.frame()->grab().toImage();
+        const QColor green = t.view.colour(f.Shmove.borderColour());
+        int edge = 0;
+        for (int y = 0; y < ring.height(); ++y)
+            edge += ring.pixelColor(ring.width() / 2, y) == green;
+        QCOMPARE(edge, 2 * int(std::lround(std::max(1.0, f.Shmove.borderWidth() * t.view.zoom()))));
+        QWidget* button = t.of(f.PushButton2);
+        const QImage focused = button->grab().toImage();
+        t.view.widgetOf(f.lcard(22))->setFocus();
+        QCOMPARE(button->grab().toImage(), focused);  // no ring of the style's
+        button->setFocus();
+        QTest::mousePress(&t.view, Qt::LeftButton, {}, QPoint(400, 300));
+        QVERIFY(!t.frame()->isVisible());  // a mouse player sees none
+        QTest::mouseRelease(&t.view, Qt::LeftButton, {}, QPoint(400, 300));
+    }
+
+    // Alt held with a shortcut, or with Return or the keypad's Enter on a tile, is the desktop's
+    // key: nothing is drawn, dealt, shown or laid. Pressed plain, each does its work; the
+    // keypad's Enter lays the tile as Return does.
+    void keysWithAltDoNothingAndThePlainKeysTheirWork_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("keypad");
+        QTest::newRow("G") << int(Qt::Key_G) << 0;
+        QTest::newRow("N") << int(Qt::Key_N) << 0;
+        QTest::newRow("C") << int(Qt::Key_C) << 0;
+        QTest::newRow("Return") << int(Qt::Key_Return) << 0;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
+    void keysWithAltDoNothingAndThePlainKeysTheirWork() {
+        QFETCH(int, key);
+        QFETCH(int, keypad);
+        for (const bool alt : {true, false}) {
+            KeyTable t;
+            brackwell::Form1& f = t.form;
+            QVERIFY(QTest::qWaitForWindowActive(&t.view));
+            f.PushButton3.setEnabled(true);
+            t.key(Qt::Key_Right);  // the keyboard takes the row: tile 23
+            int looks = 0;
+            f.Showcomppic.onClick = [&] { looks += f.Showcomppic.value(); };
+            const auto state = [&] {
+                return std::tuple{f.pull.text(), f.mturn.text(), looks, f.first(0).caption()};
+            };
+            const auto before = state();
+            t.key(key, Qt::KeyboardModifiers(keypad) | (alt ? Qt::AltModifier : Qt::NoModifier));
+            QVERIFY2((state() == before) == alt, alt ? "with Alt" : "plain");
+            if (key == Qt::Key_Enter && !alt)
+                QCOMPARE(QPoint(f.lcard(23).left(), f.lcard(23).top()), QPoint(6025, 4000));
+        }
+    }
+
+    // Space held down on a focused button repeats its press; the button is pressed once.
+    void spaceHeldOnAButtonPressesItOnce() {
+        KeyTable t;
+        brackwell::Form1& f = t.form;
+        QVERIFY(QTest::qWaitForWindowActive(&t.view));
+        int looks = 0;
+        f.Showcomppic.onClick = [&] { looks += f.Showcomppic.value(); };
+        f.PushButton2.setFocus();
+        QWidget* button = t.of(f.PushButton2);
+        QCOMPARE(QApplication::focusWidget(), button);
+        const auto send = [&](QEvent::Type type, bool repeat) {
+            QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+            QApplication::sendEvent(button, &e);
+        };
+        send(QEvent::KeyPress, false);
+        for (int i = 0; i < 5; ++i)  // the X server's repeat: a release and a press each time
+            send(QEvent::KeyRelease, true), send(QEvent::KeyPress, true);
+        send(QEvent::KeyRelease, false);
+        QCOMPARE(looks, 1);
     }
 
     // The shortcuts work wherever the focus is; Space presses the focused button.

@@ -7,6 +7,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/skin_file.h"
 #include "platform/qt/table_view.h"
+#include "platform/qt/window_fit.h"
 #include "table/game_state.h"
 
 namespace {
@@ -113,6 +114,87 @@ class WindowTest : public QObject {
                 }
             }
         }
+    }
+
+    // A press on either half of a tile of the row takes it up where the pointer presses: the
+    // press, the moves and the release reach the window as a mouse sends them, and the tile
+    // follows the pointer pixel for pixel to the opening place.
+    void eitherHalfTakesTheTileUpWhereThePointerPressesIt() {
+        for (const bool second : {false, true}) {
+            BoxCloser closer;
+            RealTable t;
+            t.showAt(QSize(799, 625));
+            QVERIFY(QTest::qWaitForWindowExposed(&t.view));
+            brackwell::Form1& f = t.form;
+            const plat::Image& half = second ? f.rcard(kTile) : f.lcard(kTile);
+            QWindow* window = t.view.windowHandle();
+            const QPoint start = t.view.widgetOf(half)->geometry().center();
+            const QPoint home(f.lcard(kTile).left(), f.lcard(kTile).top());
+            const auto moved = [&] {
+                return QPoint(f.lcard(kTile).left(), f.lcard(kTile).top()) - home;
+            };
+            QTest::mousePress(window, Qt::LeftButton, {}, start);
+            QCOMPARE(f.gate().dragTile(), kTile);
+            for (const QPoint by : {QPoint(7, -3), QPoint(40, -120), QPoint(20, -200)}) {
+                QTest::mouseMove(window, start + by);
+                QCOMPARE(moved(), by * 15);
+                QCOMPARE(f.rcard(kTile).left() - f.lcard(kTile).left(), 0);
+                QCOMPARE(f.rcard(kTile).top() - f.lcard(kTile).top(), 420);
+            }
+            QTest::mouseRelease(window, Qt::LeftButton, {}, start + QPoint(20, -200));
+            QCOMPARE(QPoint(f.lcard(kTile).left(), f.lcard(kTile).top()), QPoint(6025, 4000));
+            QCOMPARE(f.gate().dragTile(), 0);
+        }
+    }
+
+    // The window cannot be made smaller than the size at which every caption has a font of 8
+    // pixels or more, each button's caption stands whole inside its frame and the six pips of a
+    // half stay apart; a 640 x 480 screen has room for that size inside a window manager's frame.
+    void theSmallestWindowKeepsEveryCaptionAndPipReadable() {
+        RealTable t;
+        t.view.resize(300, 200);
+        t.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.view));
+        const QSize least = t.view.minimumSize();
+        QTRY_COMPARE(t.view.size(), least);
+        QVERIFY(least.width() > 300 && least.height() > 200);
+        const QSize framed =
+            plat::qt::fitWindow(QSize(799, 625), QRect(0, 0, 640, 480), QMargins(4, 30, 4, 4))
+                .size();
+        QVERIFY(framed.width() >= least.width() && framed.height() >= least.height());
+        int captions = 0;
+        for (const QWidget* w : t.view.findChildren<QWidget*>()) {
+            QString text;
+            int room = w->width();
+            if (const auto* b = qobject_cast<const QPushButton*>(w)) {
+                text = b->text();
+                room -= 2 * b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+            } else if (const auto* l = qobject_cast<const QLabel*>(w)) {
+                text = l->text();
+            }
+            if (!w->isVisible() || text.isEmpty()) continue;
+            ++captions;
+            QVERIFY2(w->font().pixelSize() >= 8, qPrintable(text));
+            // A label's box scales with its font; a button keeps its frame in pixels.
+            if (qobject_cast<const QPushButton*>(w))
+                QVERIFY2(w->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text));
+        }
+        QVERIFY(captions >= 10);
+        // Down the left column of a six: three bright pips with the dark face between them.
+        const QWidget* half = t.view.widgetOf(t.form.lcard(kTile));
+        const QImage six = t.view.pictures()
+                               .pixmap(plat::kFaceBase + 6, half->size(), 1.0)
+                               .toImage()
+                               .convertToFormat(QImage::Format_RGB32);
+        const int x = int(std::lround(six.width() * 0.22 - 0.5));
+        int pips = 0;
+        bool bright = false;
+        for (int y = 0; y < six.height(); ++y) {
+            const bool b = qGray(six.pixel(x, y)) > 0x90;
+            pips += b && !bright;
+            bright = b;
+        }
+        QCOMPARE(pips, 3);
     }
 
     void tableScalesWithTheWindowFontsAndPointerToo() {

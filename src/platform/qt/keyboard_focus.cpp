@@ -10,7 +10,7 @@ namespace plat::qt {
 
 namespace {
 
-// The frame around a focused image, drawn as the table's shapes are.
+// The frame around a focused tile or button, drawn as the table's shapes are.
 class FocusFrameWidget : public QWidget {
   public:
     FocusFrameWidget(TableView& view, QWidget* parent) : QWidget(parent), view_(view) {
@@ -18,7 +18,7 @@ class FocusFrameWidget : public QWidget {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         hide();
     }
-    Image::Frame look;
+    FocusFrame look;
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -79,20 +79,28 @@ void KeyboardFocus::follow(Control& c, QWidget* w, unsigned what) {
     if (c.hasFocus() || (what & kFocus)) placeFrame();
 }
 
+namespace {
+// The frame of a focused tile or button on the table itself; none for anything else.
+const FocusFrame* frameOf(const Control* c, const Form& form) {
+    if (!c || c->parent() != static_cast<const Container*>(&form)) return nullptr;
+    const FocusFrame* f = c->kind() == Kind::Image ? &static_cast<const Image*>(c)->focusFrame()
+                          : c->kind() == Kind::PushButton
+                              ? &static_cast<const PushButton*>(c)->focusFrame()
+                              : nullptr;
+    return f && f->width > 0 ? f : nullptr;
+}
+}  // namespace
+
 void KeyboardFocus::placeFrame() {
     auto* frame = static_cast<FocusFrameWidget*>(frame_);
-    Control* c = form_.focused();
-    const auto* image = c && c->kind() == Kind::Image ? static_cast<Image*>(c) : nullptr;
-    const bool show = cues_ && image && image->parent() == static_cast<Container*>(&form_) &&
-                      image->focusFrame().width > 0;
-    if (!show) {
+    const Control* c = form_.focused();
+    const FocusFrame* f = frameOf(c, form_);
+    if (!cues_ || !f) {
         frame->hide();
         return;
     }
-    const Image::Frame& f = image->focusFrame();
-    frame->look = f;
-    frame->setGeometry(
-        view_.toPixels(image->left() + f.left, image->top() + f.top, f.width, f.height));
+    frame->look = *f;
+    frame->setGeometry(view_.toPixels(c->left() + f->left, c->top() + f->top, f->width, f->height));
     frame->show();
     frame->raise();
     frame->update();

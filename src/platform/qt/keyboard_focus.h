@@ -1,8 +1,8 @@
 #pragma once
 // The keyboard on the real window: Qt's keys become the controls' key events, Qt's focus is
-// kept in step with the window's, and a focused image is drawn with its focus frame while the
-// keyboard is in use. A press of a mouse button puts the frame away until the next key, so a
-// player who uses only the mouse never sees it.
+// kept in step with the window's, and a focused tile or button is drawn with its focus frame
+// while the keyboard is in use. A press of a mouse button puts the frame away until the next key,
+// so a player who uses only the mouse never sees it.
 #include <QObject>
 #include <QPointer>
 #include <optional>

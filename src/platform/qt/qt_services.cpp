@@ -62,6 +62,10 @@ int QtServices::msToNextFrame() {
     return view ? view->framePacer().msPastNextFrame() : 0;
 }
 
+void QtServices::holdFrames(bool hold) {
+    if (auto* view = qobject_cast<TableView*>(window_.data())) view->framePacer().hold(hold);
+}
+
 void QtServices::announce(const std::string& text) {
     announcer_.announce(QString::fromStdString(text));
 }
@@ -75,6 +79,7 @@ void QtServices::msgBox(const std::string& text, int style, const std::string& t
     box.setStandardButtons(QMessageBox::Ok);
     if (skinDialogs_) box.setStyleSheet(skinStyle_);
     BoxKeyGuard guard(box);  // the box opens by itself: keys pressed for the table stay out
+    if (auto* view = qobject_cast<TableView*>(window_.data())) view->framePacer().paintBehindBox();
     box.exec();
 }
 

@@ -30,6 +30,7 @@ class QtServices : public Services {
     void doEvents(Where where = Where::current()) override;
     void waitEvents(int maxMs, Where where = Where::current()) override;
     int msToNextFrame() override;
+    void holdFrames(bool hold) override;
     void announce(const std::string& text) override;
     void msgBox(const std::string& text, int style = kMsgOk, const std::string& title = {},
                 Where where = Where::current()) override;

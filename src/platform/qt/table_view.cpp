@@ -52,6 +52,7 @@ TableView::TableView(Form& form) : form_(form) {
     buttonFace_ = palette().color(QPalette::Button);
     buttonText_ = palette().color(QPalette::ButtonText);
     resize(px(form.width() / 15.0), px(form.height() / 15.0));
+    setMinimumSize(px(form.width() / 15.0 * kMinimumZoom), px(form.height() / 15.0 * kMinimumZoom));
     installTableAccessibility();
 }
 

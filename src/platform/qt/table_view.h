@@ -35,6 +35,10 @@ class TableView : public QWidget, public ControlObserver {
     // The pointer pictures that the program loaded from files, by handle.
     void setPointerPictures(const QHash<PointerHandle, QCursor>* pointers) { pointers_ = pointers; }
 
+    // The table drawn no smaller than this share of its design size: every caption whole and
+    // the pips of a half apart. A 640 x 480 screen still has room for it inside a frame.
+    static constexpr double kMinimumZoom = 2.0 / 3.0;
+
     double pxPerTwip() const { return scale_; }
     double zoom() const { return scale_ * 15.0; }  // 1.0 at the design size
     QRect toPixels(const Control& c) const;
@@ -48,6 +52,7 @@ class TableView : public QWidget, public ControlObserver {
     AccessibleChanges& accessibleChanges() { return accessibleChanges_; }
     KeyboardFocus& keyboard() { return keyboard_; }
     const FramePacer& framePacer() const { return pacer_; }
+    FramePacer& framePacer() { return pacer_; }
     // A widget reports that it has painted what it shows now.
     void painted(QWidget* w) { dirty_.remove(w); }
 
