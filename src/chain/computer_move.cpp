@@ -4,6 +4,7 @@
 #include "chain/chain_layout.h"
 #include "platform/numeric_text.h"
 #include "table/game_state.h"
+#include "table/tile_words.h"
 
 namespace brackwell {
 
@@ -16,6 +17,7 @@ constexpr int kFlightFirstTop = 60;
 }  // namespace
 
 bool Form1::computerOpens() {
+    news_.flush();
     sys.msgBox("Computer Will Start");
     for (int i = 1; i <= 7 + compDrawn; ++i) {
         const int k = compTiles(i);
@@ -31,6 +33,9 @@ bool Form1::computerOpens() {
         showcards();
         csc.setCaption(str(ival(csc.caption()) - ival(lcard(k).tag()) - ival(rcard(k).tag())));
         cno.setText(str(ival(cno.text()) - 1));
+        linePlace_[static_cast<std::size_t>(k)].opening = true;
+        news_.add("Computer opened with " + tileWords(lcard(k).tag(), rcard(k).tag()) +
+                  ". Your turn.");
         lStatus.setCaption(kYourTurn);
         return true;
     }
@@ -79,6 +84,7 @@ bool Form1::computerChoosesAndFlies() {
             lStatus.setCaption(kComputerTurn);
             return false;
         }
+        news_.flush();
         sys.msgBox("Computer Will Take Extra Card");
         PushButton3_Click();
     }

@@ -37,6 +37,7 @@ void Form1::checkendgame() {
     }
     const long long c = ival(compscore.caption()), p = ival(playerscore.caption());
     const bool gameOver = c >= kGameOverScore || p >= kGameOverScore;
+    news_.flush();  // the hand's last move is heard before its summary
     // Points count against a side, so the lower score leads.
     if (c > p) {
         sys.msgBox("Player Win That Game \r\n" + playerScoreLine() + "\r\n" + computerScoreLine());

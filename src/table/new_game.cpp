@@ -74,6 +74,9 @@ void Form1::newGame() {
         } else if (mturn.text() == "2") {
             lStatus.setCaption(kComputerTurn);
         }
+        linePlace_.fill({});
+        news_.add(lStatus.caption() == kYourTurn ? "New hand: you open. Your turn."
+                                                 : "New hand: the computer opens.");
         focusFirstTile();
     });
 }

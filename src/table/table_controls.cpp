@@ -55,6 +55,8 @@ TableControls::TableControls()
     placeTileTemplates();
     window.addTimer(Timer1);
     window.addTimer(Timer2);
+    window.addTimer(KeyNoteTimer);
+    KeyNoteTimer.setEnabled(false);
 }
 
 // The hidden controls that hold the game's values.
@@ -96,8 +98,8 @@ void TableControls::placeValues() {
 void TableControls::placeVisibleControls() {
     const Font arial14{"Arial", 14.25, true}, arial12{"Arial", 12, true},
         tahoma15{"Tahoma", 15.75, true};
-    for (plat::Label* l :
-         {&Label2, &Label3, &compscore, &Label5, &Label4, &playerscore, &lStatus, &lblStatusBar}) {
+    for (plat::Label* l : {&Label2, &Label3, &compscore, &Label5, &Label4, &playerscore, &lStatus,
+                           &lblStatusBar, &lKeyNote}) {
         window.add(*l);
     }
     place(Label2, 90, 45, 1395, 330, arial14, Align::Centre);
@@ -115,6 +117,10 @@ void TableControls::placeVisibleControls() {
     lStatus.setForeColour(kStatusBlue);
     place(lblStatusBar, 3285, 8910, 0, 375, tahoma15);
     lblStatusBar.setAutoSize(true);
+    place(lKeyNote, 7350, 8955, 0, 300, arial12);
+    lKeyNote.setAutoSize(true);
+    lKeyNote.setForeColour(kScore);
+    lKeyNote.setVisible(false);
 
     window.add(Shape1);
     Shape1.move(1080, 1005, 10695, 6615);

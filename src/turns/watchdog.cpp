@@ -54,6 +54,7 @@ void Form1::settleHandIfOver() {
 void Form1::passIfBlocked() {
     if (lStatus.caption() == kYourTurn && boneyardEmpty() && ival(AvPmove.text()) == 0) {
         auto passing = gate_.hold(Activity::Pass);
+        news_.flush();
         sys.msgBox(
             "Player Has No Cards To Move\r\n Player Will Give The Turn To Computer\r\n Computer "
             "Can Play Now ");
@@ -62,6 +63,7 @@ void Form1::passIfBlocked() {
     }
     if (lStatus.caption() == kComputerTurn && boneyardEmpty() && ival(AvCmove.text()) == 0) {
         auto passing = gate_.hold(Activity::Pass);
+        news_.flush();
         sys.msgBox(
             "Computer Has No Cards To Move\r\n Computer Will Give The Turn To Player\r\n Player "
             "Can Play Now ");

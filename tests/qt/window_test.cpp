@@ -244,9 +244,17 @@ class WindowTest : public QObject {
         for (int i = 0; i < table->childCount(); ++i)
             names << table->child(i)->text(QAccessible::Name);
         QVERIFY2(!names.contains(QString()), qPrintable(names.join(" | ")));
-        QCOMPARE(names.size(), 28 + 2 + 3 + 2 + 4 + 2);
+        // The hands' tiles (the boneyard's are told by Get Card), 2 open ends, 3 buttons, 2 scores,
+        // their 4 captions, the turn and the hint.
+        QCOMPARE(names.size(), 14 + 2 + 3 + 2 + 4 + 2);
+        QCOMPARE(heard(f.PushButton3)->text(QAccessible::Description), "14 tiles in the boneyard");
         const int k = 22;  // a tile of the player's hand
         QCOMPARE(heard(f.lcard(k))->role(), QAccessible::Button);
+        // Its outline covers the whole tile, both halves.
+        t.showAt(QSize(799, 625));
+        const QRect top = t.view.widgetOf(f.lcard(k))->geometry(),
+                    bottom = t.view.widgetOf(f.rcard(k))->geometry();
+        QCOMPARE(heard(f.lcard(k))->rect().size(), (top | bottom).size());
         QVERIFY(names.contains(heard(f.lcard(k))->text(QAccessible::Name)));
         QVERIFY(table->indexOfChild(heard(f.lcard(k))) >= 0);
         for (const plat::Control* out : {static_cast<const plat::Control*>(&f.rcard(k)),
@@ -254,6 +262,42 @@ class WindowTest : public QObject {
             QCOMPARE(table->indexOfChild(heard(*out)), -1);
             QVERIFY(heard(*out)->state().invisible);
         }
+    }
+
+    // A screen reader hears of a name or a description only when it really changes: a table that
+    // ticks on unchanged raises nothing, a new open end changes the hand's "fits" and nothing else.
+    void screenReaderHearsOfChangesOnlyWhenWhatItSaysChanges() {
+        RealTable t;
+        brackwell::Form1& f = t.form;
+        t.showAt(QSize(799, 625));
+        QList<std::pair<QObject*, QAccessible::Event>> events;
+        t.view.accessibleChanges().raise = [&](QWidget* w, QAccessible::Event type) {
+            events.append({w, type});
+        };
+        t.view.accessibleChanges().lookNow();  // learns what each control says
+        events.clear();
+        f.first(0).setCaption("1");  // a line of play open on 4 at the left, 2 at the right
+        f.cu.setCaption("4");
+        f.cd.setCaption("2");
+        t.view.accessibleChanges().lookNow();
+        QHash<QObject*, QSet<int>> told;
+        for (const auto& [object, type] : events)
+            told[object].insert(type);
+        const QSet<int> described{QAccessible::DescriptionChanged},
+            both{QAccessible::NameChanged, QAccessible::DescriptionChanged};
+        for (int k = 22; k <= 28; ++k)  // each tile of the hand now fits somewhere else
+            QCOMPARE(told.take(t.view.widgetOf(f.lcard(k))), described);
+        QCOMPARE(told.take(t.view.widgetOf(f.Shl(0))), both);  // "left end: four"
+        QCOMPARE(told.take(t.view.widgetOf(f.Shr(0))), both);
+        QVERIFY2(told.isEmpty(), qPrintable(QString::number(told.size())));
+        QCOMPARE(events.size(), 7 + 2 * 2);  // once each
+        events.clear();
+        for (int i = 0; i < 5; ++i) {  // ticks of both timers, with nothing changing on the table
+            f.Timer1.fire();
+            f.Timer2.fire();
+            t.view.accessibleChanges().lookNow();
+        }
+        QVERIFY2(events.isEmpty(), qPrintable(QString::number(events.size())));
     }
 
     void everyPictureDrawsAtRatiosOneAndTwoAndFacesShowTheirPips() {

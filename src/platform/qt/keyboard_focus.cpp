@@ -111,6 +111,7 @@ void KeyboardFocus::deliver(Image& image, QKeyEvent* e) {
         e->ignore();
         return;
     }
+    k.focusShown = !keyShowedCues_;
     e->accept();
     if (!form_.previewKey(k)) image.keyDown(k);
 }
@@ -123,6 +124,7 @@ bool KeyboardFocus::tab(bool forward) {
 bool KeyboardFocus::eventFilter(QObject*, QEvent* e) {
     const bool key = e->type() == QEvent::KeyPress;
     const bool mouse = e->type() == QEvent::MouseButtonPress;
+    if (key) keyShowedCues_ = !cues_;
     if ((key && !cues_) || (mouse && cues_)) {
         cues_ = key;
         placeFrame();

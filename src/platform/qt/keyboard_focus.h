@@ -39,7 +39,8 @@ class KeyboardFocus : public QObject {
     TableView& view_;
     Form& form_;
     QWidget* frame_;
-    bool cues_ = false;  // the keyboard was used since the last press of a mouse button
+    bool cues_ = false;           // the keyboard was used since the last press of a mouse button
+    bool keyShowedCues_ = false;  // the last key pressed was the one that showed them
 };
 
 // A key as the controls' handlers receive it; code 0 for a key they have no code for.

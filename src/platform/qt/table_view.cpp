@@ -169,8 +169,7 @@ QWidget* TableView::widgetFor(Control& c) {
     widgets_.insert(&c, w);
     controls_.insert(w, &c);
     wearSkin(w);
-    if (c.kind() == Kind::PushButton)
-        w->setAccessibleName(QString::fromStdString(names_.describe(c).name));
+    if (c.kind() == Kind::PushButton) accessibleChanges_.look(w);  // Qt's own interface reads it
     apply(c, w, kGeometry | kLook | kEnabled | kVisibility | kFocus);
     restack(c, w);
     if (auto* box = dynamic_cast<PictureBox*>(&c)) {
@@ -205,7 +204,7 @@ QWidget* TableView::createWidget(Control& c, QWidget* parent) {
 }
 
 void TableView::controlChanged(Control& c, unsigned what) {
-    if (QAccessible::isActive()) news_.controlChanged(c);
+    if (QAccessible::isActive()) accessibleChanges_.controlChanged();
     if (&c == &form_) {
         applyForm(what);
         return;
@@ -241,12 +240,6 @@ void TableView::apply(Control& c, QWidget* w, unsigned what) {
     if (what & kEnabled) w->setEnabled(c.enabled());
     if (what & (kVisibility | kLoaded)) w->setVisible(c.visible() && c.loaded());
     if (what & kStacking) restack(c, w);
-    // A tile's name follows the faces it shows and where it stands.
-    if ((what & (kLook | kLoaded | kVisibility)) && c.kind() == Kind::Image &&
-        QAccessible::isActive()) {
-        QAccessibleEvent named(w, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&named);
-    }
     keyboard_.follow(c, w, what);
     if (what & (kGeometry | kLook | kVisibility | kLoaded)) dirty_.insert(w);
     // "Repaint now" paints only what has changed (a tick that changes nothing paints nothing),

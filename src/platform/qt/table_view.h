@@ -8,7 +8,6 @@
 #include <QSet>
 #include <QWidget>
 
-#include "platform/accessible_names.h"
 #include "platform/control_observer.h"
 #include "platform/form.h"
 #include "platform/qt/accessible_table.h"
@@ -46,8 +45,7 @@ class TableView : public QWidget, public ControlObserver {
     QWidget* widgetOf(const Control& c) const { return widgets_.value(&c); }
     Control* controlOf(const QWidget* w) const { return controls_.value(w); }
     const Form& form() const { return form_; }
-    const AccessibleNames& names() const { return names_; }
-    NewsWatch& news() { return news_; }
+    AccessibleChanges& accessibleChanges() { return accessibleChanges_; }
     KeyboardFocus& keyboard() { return keyboard_; }
     const FramePacer& framePacer() const { return pacer_; }
     // A widget reports that it has painted what it shows now.
@@ -100,8 +98,7 @@ class TableView : public QWidget, public ControlObserver {
     bool haveHandCursor_ = false;
     bool iconAsked_ = false;
     QString skin_;
-    AccessibleNames names_{form_};
-    NewsWatch news_{*this, names_};
+    AccessibleChanges accessibleChanges_{*this};
     KeyboardFocus keyboard_{*this, form_};
 };
 
