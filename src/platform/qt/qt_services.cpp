@@ -61,6 +61,10 @@ int QtServices::msToNextFrame() {
     return view ? view->framePacer().msPastNextFrame() : 0;
 }
 
+void QtServices::announce(const std::string& text) {
+    announcer_.announce(QString::fromStdString(text));
+}
+
 void QtServices::msgBox(const std::string& text, int style, const std::string& title, Where) {
     QMessageBox box(window_);
     box.setTextFormat(Qt::PlainText);

@@ -1,0 +1,50 @@
+#pragma once
+// Tells a listening screen reader a sentence about something that happened by itself (the
+// computer's move, a draw, a pass), to be spoken once whatever has the keyboard focus.
+//
+// Qt 6.8 has an announcement event for this. Before it, the one thing the screen reader of a
+// Debian 12 desktop (Orca 43) speaks whatever has the focus is a notification that starts
+// showing: its default script reads the notification, and the labels inside it, on
+// object:state-changed:showing, and files the labels' text in its list of notifications, which
+// the player can have read again. So each sentence becomes a fresh notification holding one
+// label with the sentence, inside a news board with a status bar's role: inside a status bar a
+// notification is read without the word "notification". A fresh object for each sentence
+// because the screen reader drops a showing event of an object when a newer one of the same
+// object waits behind it: two sentences told at once, or the same sentence twice, stay two.
+//
+// None of it is a widget, and the window does not list the board among its children: nothing
+// shows on screen or takes the focus, and a screen reader's review of the window never meets
+// it. Nothing is built until a screen reader listens; without one, announce() returns at once.
+#include <QAccessible>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace plat::qt {
+
+class Announcer {
+  public:
+    // The notifications kept for a screen reader that has not yet read them; an older one is
+    // dropped as a new one comes. A move tells at most a few sentences.
+    static constexpr int kKept = 16;
+
+    Announcer() = default;
+    ~Announcer();
+    Announcer(const Announcer&) = delete;
+    Announcer& operator=(const Announcer&) = delete;
+
+    // window: the window whose news is told; the board hangs below it.
+    void setWindow(QWidget* window) { window_ = window; }
+    void announce(const QString& text);
+    // How many notifications are kept: none until a screen reader listens.
+    qsizetype kept() const { return notes_.size(); }
+
+  private:
+    void showNote(const QString& text);
+    QPointer<QWidget> window_;
+    QAccessible::Id board_ = 0;
+    QList<QAccessible::Id> notes_;  // oldest first
+};
+
+}  // namespace plat::qt
