@@ -101,7 +101,7 @@ bool Form1::layKeyRefused(int k, End end) {
                                 : !fitsEnd(k, end)) {
         why = end == End::Left    ? "does not fit the left end"
               : end == End::Right ? "does not fit the right end"
-                                  : "does not fit";
+                                  : "does not fit: try another tile";
     }
     if (why.empty()) return false;
     answerKey(why);

@@ -48,11 +48,12 @@ def start_wm():
     rc = f"{TMP}/twmrc"
     with open(rc, "w") as f:
         f.writelines(f'{k}Font "fixed"\n' for k in ("Title", "Resize", "Menu", "Icon", "IconManager"))
-    PROCS.append(sp.Popen(["twm", "-f", rc], stdout=sp.DEVNULL, stderr=sp.DEVNULL))
+    log = f"{TMP}/twm.log"
+    PROCS.append(sp.Popen(["twm", "-f", rc], stdout=sp.DEVNULL, stderr=open(log, "w")))
     end = time.time() + 10
     while "0 children" in sp.run(["xwininfo", "-root", "-children"], capture_output=True,
                                  text=True).stdout:
-        assert time.time() < end, "the window manager did not start"
+        assert time.time() < end, "the window manager did not start: " + open(log).read()
         time.sleep(0.05)
 
 

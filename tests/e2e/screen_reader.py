@@ -42,6 +42,8 @@ MODULES = "/usr/lib/speech-dispatcher-modules"
 DEADLINE = 30  # seconds to wait for a sentence; Orca on a busy machine can lag by seconds
 PIPS = "blank|one|two|three|four|five|six"
 TILE = rf"(?:{PIPS}) and (?:{PIPS})"
+# The texts of the game's own message boxes.
+BOX = r"Computer Will (Start|Take Extra Card)|Has No Cards To Move|Win That Game|Game Is Draw"
 
 
 def start(args, **kw):
@@ -143,15 +145,45 @@ def start_orca(speech):
 
 
 class Game(driver.Game):
-    def __init__(self, speech):
+    def __init__(self, speech, frozen=False):
         speech.mark()
-        super().__init__()
+        env = None
+        if frozen:  # the deal of driver.FROZEN_CLOCK, the one the keyboard's game plays
+            faketime = next(iter(driver.glob.glob("/usr/lib/*/faketime/libfaketime.so.1")), None)
+            assert faketime, "libfaketime is not installed"
+            env = dict(os.environ, LD_PRELOAD=faketime, DONT_FAKE_MONOTONIC="1",
+                       FAKETIME=driver.FROZEN_CLOCK)
+        super().__init__(env=env)
         driver.xdo("windowfocus", "--sync", self.win)
         # Orca has found the window and the first tile of the hand, which has the focus.
         self.focused = speech.wait_for(rf"{TILE}, in your hand")
 
     def key(self, *keys):
-        driver.xdo("key", "--delay", 60, *keys)
+        # A message box closed by the test hands the keyboard back to the table.
+        driver.xdo("windowfocus", "--sync", self.win, "key", "--delay", 60, *keys)
+
+    def until(self, speech, pattern, what):
+        """Answers the message boxes (with Return) until pattern has been spoken since the
+        mark; the line."""
+        end = time.time() + DEADLINE
+        while True:
+            for i, line in enumerate(speech.since()):
+                if re.search(pattern, line):
+                    speech.seen += i + 1
+                    return line
+            assert time.time() < end, f"{what} not spoken: {speech.since()[-12:]}"
+            if self.boxes():
+                self.answer_box_heard(speech)
+            time.sleep(0.05)
+
+    def answer_box_heard(self, speech):
+        """A message box opened by itself is read out before it is answered, as a player hears
+        it: its text (as Orca reads a dialog) after the mark, then Return."""
+        end = time.time() + DEADLINE
+        while not any(re.search(BOX, line) for line in speech.since()):
+            assert time.time() < end, f"a message box not read: {speech.since()[-12:]}"
+            time.sleep(0.05)
+        self.answer_boxes()
 
 
 def check_startup(game, speech):
@@ -185,6 +217,62 @@ def check_computer_move(game, speech):
         time.sleep(0.05)
 
 
+def lay_one(game, speech):
+    """Return on tile after tile until one is laid, as a player who hears each refusal would."""
+    for _ in range(8):
+        game.key("Return")
+        speech.wait_for(r"^return\s*$")  # Orca's key echo; the game's answer comes after it
+        line = speech.wait_for(r"^You (laid|opened)|^does not fit: |^nothing fits|^not your turn")
+        if line.startswith("You"):
+            return line
+        assert line.startswith("does not fit"), line  # a turn of ours with a tile that fits
+        game.key("Right")
+        if speech.wait_for(rf"{TILE}, in your hand|^end of your hand").startswith("end"):
+            game.key(*["Left"] * 7)
+            speech.wait_for(r"^start of your hand")
+    raise AssertionError(f"no tile laid: {speech.lines()[-12:]}")
+
+
+def check_hand_by_ear(game, speech):
+    """A hand followed by ear and played by keys alone, on the deal of driver.FROZEN_CLOCK (the
+    player opens, and the hand brings a draw): the key that first shows the focused tile says
+    so; the opening; the computer's move spoken with no key pressed; arrows speak tiles and no
+    news again; T reads the table; G refused in words while a tile fits; a draw names its tile.
+    The whole transcript is printed."""
+    try:
+        game.key("Return")  # the frame is not shown yet: this key only shows it
+        speech.wait_for(rf"^{TILE}: press again to lay it\.?$")
+        game.key("Return")
+        speech.wait_for(rf"^You opened with {TILE}\.$")
+        game.until(speech, rf"Computer (laid {TILE} at the (left|right) end|drew a tile)", "reply")
+        game.until(speech, r"Your turn\.$", "the turn coming back")
+        speech.mark()
+        game.key("Right")
+        speech.wait_for(rf"{TILE}, in your hand")
+        game.key("Left")
+        speech.wait_for(rf"{TILE}, in your hand")
+        assert speech.count(r"Computer |Your turn") == 0, speech.since()
+        game.key("t")
+        for sentence in (r"^Left end \w+, right end \w+\.$",  # Orca speaks it sentence by sentence
+                         r"^ ?You hold \d+ tiles?, the computer \d+ tiles?, the boneyard \d+ tiles?\.$",
+                         r"^ ?Your score \d+, computer's score \d+\.$", r"^ ?Your turn\.$"):
+            speech.wait_for(sentence)
+        refused = False
+        for _ in range(12):
+            game.key("g")
+            speech.wait_for(r"^g\s*$")
+            line = speech.wait_for(rf"^You drew {TILE}: (fits|does not fit)|^a tile of yours fits\.?$")
+            if line.startswith("You drew"):
+                assert refused, "a draw before any refusal: the deal is not the one expected"
+                return
+            refused = True
+            lay_one(game, speech)
+            game.until(speech, r"Your turn\.$", "the turn coming back")
+        raise AssertionError("no draw in 12 turns")
+    finally:
+        print("what was spoken:\n  " + "\n  ".join(speech.lines()), flush=True)
+
+
 def check_orca_restart(game, speech):
     """A screen reader restarted in mid-game finds the game again: the next key is spoken."""
     global ORCA
@@ -197,7 +285,8 @@ def check_orca_restart(game, speech):
 
 
 CHECKS = {"startup": check_startup, "arrows": check_arrows, "computer_move": check_computer_move,
-          "orca_restart": check_orca_restart}
+          "hand_by_ear": check_hand_by_ear, "orca_restart": check_orca_restart}
+FROZEN = {"hand_by_ear"}  # checks played on a known deal
 ORCA = None
 
 
@@ -215,7 +304,7 @@ def main(names):
     ORCA = start_orca(speech)
     for name in names or CHECKS:
         print(f"-- {name}", flush=True)
-        game = Game(speech)
+        game = Game(speech, frozen=name in FROZEN)
         CHECKS[name](game, speech)
         game.close(name)
 

@@ -44,7 +44,9 @@ QList<Raised> news() {
 #endif
     QList<Raised> out;
     for (const Raised& r : raised) {
-        if (r.type == telling) out.append(r);
+        QAccessibleInterface* iface = QAccessible::accessibleInterface(r.id);
+        const bool widget = iface && iface->object();  // a window's own showing
+        if (r.type == telling && !widget) out.append(r);
     }
     return out;
 }
@@ -57,6 +59,13 @@ QString spoken(QAccessible::Id id) {
     for (int i = 0; i < note->childCount(); ++i)
         lines << note->child(i)->text(QAccessible::Name);
     return lines.join(u' ');
+}
+
+// A window that has the keyboard, as the table has while the player plays.
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 }  // namespace
@@ -75,6 +84,7 @@ class AnnouncerTest : public QObject {
     void nothingIsBuiltWhileNoScreenReaderListens() {
         listening(false);
         QWidget window;
+        activate(window);
         plat::qt::Announcer announcer;
         announcer.setWindow(&window);
         announcer.announce(QStringLiteral("You drew a tile."));
@@ -101,6 +111,7 @@ class AnnouncerTest : public QObject {
     // own sentence after a newer one was told.
     void eachSentenceIsToldOnceByItsOwnObject() {
         QWidget window;
+        activate(window);
         plat::qt::Announcer announcer;
         announcer.setWindow(&window);
         const QStringList told = {"You drew a tile.", "You drew a tile.",
@@ -129,6 +140,27 @@ class AnnouncerTest : public QObject {
 #endif
     }
 
+    // News told while another window has the keyboard (a message box that has just closed)
+    // waits until the table's window is active again, so that the screen reader's reading of the
+    // window does not cut it off; a window that stays inactive gets it all the same, later.
+    void newsWaitsForTheWindowToBeActive() {
+        QWidget window, box;
+        activate(window);
+        activate(box);
+        plat::qt::Announcer announcer;
+        announcer.setWindow(&window);
+        announcer.announce(QStringLiteral("New hand: the computer opens."));
+        announcer.announce(QStringLiteral("Computer opened with five and five. Your turn."));
+        QCOMPARE(news().size(), 0);
+        box.hide();
+        activate(window);
+        QTRY_COMPARE(news().size(), 2);
+        activate(box);
+        announcer.announce(QStringLiteral("Computer drew a tile."));
+        QCOMPARE(news().size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(news().size(), 3, 5000);  // the window never came back
+    }
+
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // The notifications hang in a status bar below the window (read there without the word
     // "notification"), which the window does not list: a review of the window never meets
@@ -137,7 +169,7 @@ class AnnouncerTest : public QObject {
         QWidget window;
         auto* button = new QWidget(&window);
         button->setFocusPolicy(Qt::StrongFocus);
-        window.show();
+        activate(window);
         button->setFocus();
         const QObjectList children = window.children();
         raised.clear();  // the window's own showing
@@ -162,6 +194,7 @@ class AnnouncerTest : public QObject {
     // Only the newest few are kept; an older one, with its label, is gone from the cache.
     void onlyTheNewestNotificationsAreKept() {
         QWidget window;
+        activate(window);
         plat::qt::Announcer announcer;
         announcer.setWindow(&window);
         const int total = plat::qt::Announcer::kKept + 3;

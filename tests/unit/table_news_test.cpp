@@ -148,7 +148,7 @@ TEST(KeyAnswers, AKeyThatDoesNothingSaysWhyAndTheNoteGoesAfterAWhile) {
     const Case cases[] = {
         {"43", "55 66 44 22", kKeyUp, true, "does not fit the left end"},
         {"14", "55 66 44 22", kKeyDown, true, "does not fit the right end"},
-        {"55", "13 66 44 22", kKeyReturn, true, "does not fit"},
+        {"55", "13 66 44 22", kKeyReturn, true, "does not fit: try another tile"},
         {"55", "66 44 22 00", kKeySpace, true, "nothing fits: G draws a tile"},
         {"13", "55 66 44 22", kKeyReturn, false, "one and three: press again to lay it"},
         {"13", "55 66 44 22", 'G', true, "a tile of yours fits"},

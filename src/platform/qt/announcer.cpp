@@ -1,7 +1,9 @@
 #include "platform/qt/announcer.h"
 
 #include <QAccessibleInterface>
+#include <QEvent>
 #include <QWindow>
+#include <utility>
 
 namespace plat::qt {
 
@@ -89,6 +91,34 @@ class Board : public Unplaced {
 
 }  // namespace
 
+namespace {
+// How long news waits for the window to be active again before it is told all the same.
+constexpr int kWaitForWindowMs = 1500;
+}  // namespace
+
+Announcer::Announcer() {
+    giveUp_.setSingleShot(true);
+    giveUp_.setInterval(kWaitForWindowMs);
+    connect(&giveUp_, &QTimer::timeout, this, [this] {
+        for (const QString& text : std::exchange(held_, {}))
+            showNote(text);
+    });
+}
+
+void Announcer::setWindow(QWidget* window) {
+    if (window_) window_->removeEventFilter(this);
+    window_ = window;
+    if (window_) window_->installEventFilter(this);
+}
+
+// Qt tells the screen reader of the focus as the window is activated; the news is told just
+// after it, from the event loop.
+bool Announcer::eventFilter(QObject*, QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !held_.isEmpty())
+        QTimer::singleShot(0, this, [this] { tell(); });
+    return false;
+}
+
 Announcer::~Announcer() {
     for (const QAccessible::Id note : notes_)
         QAccessible::deleteAccessibleInterface(note);
@@ -97,15 +127,27 @@ Announcer::~Announcer() {
 
 void Announcer::announce(const QString& text) {
     if (text.isEmpty() || !window_ || !QAccessible::isActive()) return;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(window_.data(), text);
-    QAccessible::updateAccessibility(&event);
-#else
-    showNote(text);
-#endif
+    held_.append(text);
+    tell();
+}
+
+void Announcer::tell() {
+    if (held_.isEmpty() || !window_) return;
+    if (!window_->isActiveWindow()) {
+        if (!giveUp_.isActive()) giveUp_.start();
+        return;
+    }
+    giveUp_.stop();
+    for (const QString& text : std::exchange(held_, {}))
+        showNote(text);
 }
 
 void Announcer::showNote(const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(window_.data(), text);
+    QAccessible::updateAccessibility(&event);
+    return;
+#endif
     if (!board_) board_ = QAccessible::registerAccessibleInterface(new Board(window_, notes_));
     if (notes_.size() >= kKept) QAccessible::deleteAccessibleInterface(notes_.takeFirst());
     auto* note = new Note(board_);

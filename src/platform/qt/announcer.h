@@ -15,33 +15,47 @@
 // None of it is a widget, and the window does not list the board among its children: nothing
 // shows on screen or takes the focus, and a screen reader's review of the window never meets
 // it. Nothing is built until a screen reader listens; without one, announce() returns at once.
+//
+// A sentence told while the window is not the active one (a message box has just closed and the
+// window manager is handing the window the keyboard back) waits until the window is active
+// again: the screen reader reads the window and its focused tile then, cutting off whatever it
+// was saying, and the news comes after that instead of being cut off.
 #include <QAccessible>
 #include <QList>
+#include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 namespace plat::qt {
 
-class Announcer {
+class Announcer : public QObject {
   public:
     // The notifications kept for a screen reader that has not yet read them; an older one is
     // dropped as a new one comes. A move tells at most a few sentences.
     static constexpr int kKept = 16;
 
-    Announcer() = default;
-    ~Announcer();
+    Announcer();
+    ~Announcer() override;
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
 
     // window: the window whose news is told; the board hangs below it.
-    void setWindow(QWidget* window) { window_ = window; }
+    void setWindow(QWidget* window);
     void announce(const QString& text);
     // How many notifications are kept: none until a screen reader listens.
     qsizetype kept() const { return notes_.size(); }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
   private:
+    void tell();  // the sentences held, once the window is active or has waited long enough
     void showNote(const QString& text);
+    QStringList held_;
+    QTimer giveUp_;  // a window that stays inactive (another program has the keyboard)
     QPointer<QWidget> window_;
     QAccessible::Id board_ = 0;
     QList<QAccessible::Id> notes_;  // oldest first

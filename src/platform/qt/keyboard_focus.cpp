@@ -111,7 +111,10 @@ void KeyboardFocus::deliver(Image& image, QKeyEvent* e) {
         e->ignore();
         return;
     }
-    k.focusShown = !keyShowedCues_;
+    // The window and then the widget see each key: the one that showed the frame is known by
+    // its time stamp.
+    k.focusShown = !(cueKey_ && *cueKey_ == std::pair(e->timestamp(), e->key()));
+    cueKey_.reset();
     e->accept();
     if (!form_.previewKey(k)) image.keyDown(k);
 }
@@ -124,7 +127,11 @@ bool KeyboardFocus::tab(bool forward) {
 bool KeyboardFocus::eventFilter(QObject*, QEvent* e) {
     const bool key = e->type() == QEvent::KeyPress;
     const bool mouse = e->type() == QEvent::MouseButtonPress;
-    if (key) keyShowedCues_ = !cues_;
+    if (key && !cues_) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        cueKey_ = std::pair(k->timestamp(), k->key());
+    }
+    if (mouse) cueKey_.reset();
     if ((key && !cues_) || (mouse && cues_)) {
         cues_ = key;
         placeFrame();

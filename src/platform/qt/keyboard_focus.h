@@ -5,6 +5,8 @@
 // player who uses only the mouse never sees it.
 #include <QObject>
 #include <QPointer>
+#include <optional>
+#include <utility>
 
 #include "platform/form.h"
 #include "platform/image.h"
@@ -39,8 +41,9 @@ class KeyboardFocus : public QObject {
     TableView& view_;
     Form& form_;
     QWidget* frame_;
-    bool cues_ = false;           // the keyboard was used since the last press of a mouse button
-    bool keyShowedCues_ = false;  // the last key pressed was the one that showed them
+    bool cues_ = false;  // the keyboard was used since the last press of a mouse button
+    // The key (time stamp, key) that showed them, until a tile hears it.
+    std::optional<std::pair<quint64, int>> cueKey_;
 };
 
 // A key as the controls' handlers receive it; code 0 for a key they have no code for.
