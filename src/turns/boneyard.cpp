@@ -71,9 +71,10 @@ void Form1::PushButton3_Click() {
 // "You drew six and two: fits the left end."; the computer's tile stays unnamed.
 void Form1::tellDrawn(int t, bool computer) {
     const long long left = kBoneyardSize - ival(pull.text());
-    const std::string rest = left == 0   ? " The boneyard is empty."
-                             : left == 1 ? " 1 tile is left in the boneyard."
-                                         : " " + str(left) + " tiles are left in the boneyard.";
+    const std::string rest =
+        left == 0   ? " The boneyard is empty."
+        : left == 1 ? " 1 tile is left in the boneyard."
+                    : std::string(" ").append(str(left)).append(" tiles are left in the boneyard.");
     if (computer) {
         news_.add("Computer drew a tile." + rest);
     } else {

@@ -234,7 +234,13 @@ class WindowTest : public QObject {
             RealTable t(dir.path());
             QCOMPARE(t.form.lStatus.caption(), std::string(brackwell::kYourTurn));
             QCOMPARE(t.form.window.mouseIcon() != 0, kind == "shipped");
-            QCOMPARE(t.view.styleSheet(), QString(kind == "shipped" ? shipped("x/o.cjs") : ""));
+            // The skin's buttons wear it and the window takes its colours; the tiles do not.
+            const QString skin = kind == "shipped" ? shipped("x/o.cjs") : "";
+            QCOMPARE(t.view.skin(), skin);
+            QCOMPARE(t.view.widgetOf(t.form.PushButton1)->styleSheet(), skin);
+            QCOMPARE(t.view.buttonFace() == QColor(0x9cc3a0), kind == "shipped");
+            QCOMPARE(t.view.styleSheet(), QString());
+            QCOMPARE(t.view.widgetOf(t.form.lcard(1))->style(), QApplication::style());
             QCOMPARE(noBoxes.seen, 0);
         }
     }

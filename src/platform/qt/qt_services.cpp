@@ -146,7 +146,11 @@ bool QtServices::applySkin(const SkinSettings& skin, Form&, Where) {
     if (!style || !window_) return false;
     skinStyle_ = *style;
     skinDialogs_ = skin.dialogs;
-    window_->setStyleSheet((skin.options & kSkinChildControls) ? skinStyle_ : QString());
+    const QString sheet = (skin.options & kSkinChildControls) ? skinStyle_ : QString();
+    if (auto* view = qobject_cast<TableView*>(window_.data()))
+        view->setSkin(sheet);
+    else
+        window_->setStyleSheet(sheet);
     return true;
 }
 

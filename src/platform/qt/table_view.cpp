@@ -15,6 +15,7 @@
 #include "platform/picture_box.h"
 #include "platform/push_button.h"
 #include "platform/qt/control_widgets.h"
+#include "platform/qt/skin_colours.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
 
@@ -125,6 +126,24 @@ void TableView::setButtonText(const QColor& c) {
     placeAll();
 }
 
+void TableView::setSkin(const QString& sheet) {
+    skin_ = sheet;
+    SkinColours standIn;
+    standIn.setObjectName(objectName());
+    standIn.buttonFace = buttonFace_;
+    standIn.buttonText = buttonText_;
+    standIn.setStyleSheet(sheet);
+    standIn.ensurePolished();
+    buttonText_ = standIn.buttonText;
+    setButtonFace(standIn.buttonFace);  // places and repaints all with both colours
+    for (QWidget* w : std::as_const(widgets_))
+        wearSkin(w);
+}
+
+void TableView::wearSkin(QWidget* w) const {
+    if (qobject_cast<QAbstractButton*>(w) && w->styleSheet() != skin_) w->setStyleSheet(skin_);
+}
+
 QCursor TableView::cursorFor(Picture p) {
     if (p != kHandCursor) return QCursor(Qt::ArrowCursor);
     if (!haveHandCursor_) {
@@ -150,6 +169,7 @@ QWidget* TableView::widgetFor(Control& c) {
     if (!w) return nullptr;
     widgets_.insert(&c, w);
     controls_.insert(w, &c);
+    wearSkin(w);
     if (c.kind() == Kind::PushButton) accessibleChanges_.look(w);  // Qt's own interface reads it
     apply(c, w, kGeometry | kLook | kEnabled | kVisibility | kFocus);
     restack(c, w);

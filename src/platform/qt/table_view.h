@@ -60,6 +60,11 @@ class TableView : public QWidget, public ControlObserver {
     void setButtonFace(const QColor& c);
     QColor buttonText() const { return buttonText_; }
     void setButtonText(const QColor& c);
+    // The skin, a Qt style sheet: the window takes the colours it gives the window, and Qt's own
+    // controls on the table (buttons, check boxes) wear it. The table's tiles, labels and shapes
+    // are painted by the table and go without it.
+    void setSkin(const QString& sheet);
+    const QString& skin() const { return skin_; }
 
     // ControlObserver
     void controlChanged(Control& control, unsigned what) override;
@@ -81,6 +86,7 @@ class TableView : public QWidget, public ControlObserver {
     void restack(Control& c, QWidget* w);
     void placeAll();
     void relayoutFonts();
+    void wearSkin(QWidget* w) const;
 
     Form& form_;
     TilePictures pictures_;
@@ -96,6 +102,7 @@ class TableView : public QWidget, public ControlObserver {
     QCursor handCursor_;
     bool haveHandCursor_ = false;
     bool iconAsked_ = false;
+    QString skin_;
     AccessibleChanges accessibleChanges_{*this};
     KeyboardFocus keyboard_{*this, form_};
 };
