@@ -312,6 +312,20 @@ class KeyboardTest : public QObject {
             QVERIFY2(box.isVisible() != row.answered, row.what);
         }
     }
+
+    // A box whose painting is never reported still takes keys, a moment later: the keyboard
+    // player is never left with a box that ignores every key.
+    void aBoxWhosePaintIsNeverToldTakesKeysAMomentLater() {
+        QMessageBox box;
+        box.setText(QStringLiteral("Computer Will Take Extra Card"));
+        plat::qt::BoxKeyGuard guard(box, [](QWidget&, auto) {});  // the clock never answers
+        box.open();
+        QTRY_VERIFY(box.property(plat::qt::kShownProperty).toBool());
+        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &box);
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &e);
+        QVERIFY(!box.isVisible());
+    }
 };
 
 QTEST_MAIN(KeyboardTest)

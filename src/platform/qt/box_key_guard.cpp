@@ -27,8 +27,24 @@ BoxKeyGuard::Stamp BoxKeyGuard::serverStamp() {
     };
 }
 
+namespace {
+// Long after any box is painted, and short enough not to leave a player wondering.
+constexpr int kFallbackMs = 1000;
+}  // namespace
+
 BoxKeyGuard::BoxKeyGuard(QWidget& box, Stamp stamp) : box_(box), stamp_(std::move(stamp)) {
     qApp->installEventFilter(this);
+    fallback_.setSingleShot(true);
+    connect(&fallback_, &QTimer::timeout, this, [this] { open(std::nullopt); });
+    fallback_.start(kFallbackMs);
+}
+
+void BoxKeyGuard::open(std::optional<unsigned long> at) {
+    if (open_) return;
+    fallback_.stop();
+    shownAt_ = at;
+    open_ = true;
+    box_.setProperty(kShownProperty, true);
 }
 
 BoxKeyGuard::~BoxKeyGuard() {
@@ -43,10 +59,7 @@ void BoxKeyGuard::painted() {
         this,
         [this, self] {
             stamp_(box_, [self](std::optional<unsigned long> at) {
-                if (!self) return;
-                self->shownAt_ = at;
-                self->open_ = true;
-                self->box_.setProperty(kShownProperty, true);
+                if (self) self->open(at);
             });
         },
         Qt::QueuedConnection);

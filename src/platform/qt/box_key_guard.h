@@ -4,9 +4,13 @@
 // auto-repeat of a key held from before. The guard lets keys reach the box only from a press
 // stamped after the box was painted on the screen; that press's repeats and release follow it.
 // A player who presses Return on seeing the box is answered at once: no delay is guessed.
-// From then on the box carries the property kShownProperty (server_stamp.h), true.
+// From then on the box carries the property kShownProperty (server_stamp.h), true. Should the
+// moment of its painting never be told (a frame the window system never reported), the box
+// takes keys all the same a little later: a box that ignores the keyboard for good would leave
+// a keyboard player stuck.
 #include <QObject>
 #include <QSet>
+#include <QTimer>
 #include <functional>
 #include <optional>
 
@@ -34,12 +38,14 @@ class BoxKeyGuard : public QObject {
 
   private:
     void painted();
+    void open(std::optional<unsigned long> at);
     bool takes(const QKeyEvent& e);
     QWidget& box_;
     Stamp stamp_;
     bool asked_ = false, open_ = false;
     std::optional<unsigned long> shownAt_;
     QSet<int> pressed_;  // the keys pressed since the box was shown
+    QTimer fallback_;
 };
 
 }  // namespace plat::qt
