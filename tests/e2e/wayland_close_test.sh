@@ -14,7 +14,7 @@ compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null 
 tmp=$(mktemp -d /tmp/brackwell-wayland.XXXXXX)
 weston_pid= game_pid=
 cleanup() {
-    for p in $game_pid $weston_pid; do kill "$p" 2>/dev/null && wait "$p" 2>/dev/null; done
+    for p in $game_pid $weston_pid; do kill "$p" 2>/dev/null && wait "$p" 2>/dev/null || true; done
     rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -38,7 +38,7 @@ shows() { [[ $(tables) -ge $1 ]]; }
 ended() { ! kill -0 "$game_pid" 2>/dev/null; }
 
 weston --no-config --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
-    --modules="$WESTON_HAND" >"$tmp/weston.log" 2>&1 &
+    --modules="$(realpath "$WESTON_HAND")" >"$tmp/weston.log" 2>&1 &
 weston_pid=$!
 until_true 20 test -p "$tmp/in" -a -S "$tmp/$WAYLAND_DISPLAY" || fail "weston did not start: $(<"$tmp/weston.log")"
 
