@@ -2,14 +2,12 @@
 // slides, as a share of one core: processor time over wall time of each animation, with the
 // table painted on the screen (run it on an X display, e.g. under Xvfb).
 //   brackwell_animation_cpu [rounds]
-#include <sys/resource.h>
-
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 
+#include "cpu_share.h"
 #include "platform/numeric_text.h"
 #include "platform/qt/display_choices.h"
 #include "platform/qt/program_folder.h"
@@ -19,28 +17,8 @@
 
 namespace {
 
+using bench::measure;
 using brackwell::Form1;
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-struct Share {
-    double cpu = 0, wall = 0;
-    void add(double c, double w) { cpu += c, wall += w; }
-    double percent() const { return wall > 0 ? 100.0 * cpu / wall : 0; }
-};
-
-template <typename F>
-void measure(Share& share, F&& f) {
-    QElapsedTimer wall;
-    const double c0 = cpuSeconds();
-    wall.start();
-    f();
-    share.add(cpuSeconds() - c0, wall.nsecsElapsed() / 1e9);
-}
 
 // Opens a hand with a player's tile that some tile of the computer's hand fits, so that the
 // computer answers with a flight and no draw.
@@ -82,7 +60,7 @@ int main(int argc, char* argv[]) {
     dismiss.start(50);  // a faster poll would add its own processor time to the figures
     form.Delay(300);
 
-    Share flight, slide;
+    bench::Share flight, slide;
     for (int r = 0; r < rounds; ++r) {
         form.mturn.setText("2");  // the player opens the next hand
         form.PushButton1_Click();
@@ -93,8 +71,10 @@ int main(int argc, char* argv[]) {
             measure(slide, [&] { form.PushButton3_Click(); });
         }
     }
-    std::printf("flight: %.1f %% of a core over %.2f s\n", flight.percent(), flight.wall);
-    std::printf("slide:  %.1f %% of a core over %.2f s\n", slide.percent(), slide.wall);
+    std::printf("flight: %.2f %% of a core over %.2f s in %d moves\n", flight.percent(),
+                flight.wall, flight.runs);
+    std::printf("slide:  %.2f %% of a core over %.2f s in %d moves\n", slide.percent(), slide.wall,
+                slide.runs);
     std::fflush(stdout);
     return 0;
 }

@@ -13,6 +13,10 @@ packages=(
   fonts-liberation fonts-dejavu-core
   clang-format
   desktop-file-utils appstream dpkg-dev man-db groff-base file lintian libfaketime
+  # Test-only, never the package's: the screen reader and its speech server for the spoken
+  # end-to-end test (speech-dispatcher's generic module writes the speech to a file), Qt's
+  # platform headers for the announcer's test, and a load to check the tests under.
+  orca speech-dispatcher qt6-base-private-dev stress-ng
 )
 
 missing=()

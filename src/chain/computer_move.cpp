@@ -4,6 +4,7 @@
 #include "chain/chain_layout.h"
 #include "platform/numeric_text.h"
 #include "table/game_state.h"
+#include "table/tile_words.h"
 
 namespace brackwell {
 
@@ -31,6 +32,9 @@ bool Form1::computerOpens() {
         showcards();
         csc.setCaption(str(ival(csc.caption()) - ival(lcard(k).tag()) - ival(rcard(k).tag())));
         cno.setText(str(ival(cno.text()) - 1));
+        linePlace_[static_cast<std::size_t>(k)].opening = true;
+        news_.add("Computer opened with " + tileWords(lcard(k).tag(), rcard(k).tag()) +
+                  ". Your turn.");
         lStatus.setCaption(kYourTurn);
         return true;
     }

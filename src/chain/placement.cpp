@@ -6,6 +6,7 @@
 #include "chain/chain_layout.h"
 #include "platform/numeric_text.h"
 #include "table/game_state.h"
+#include "table/tile_words.h"
 
 namespace brackwell {
 
@@ -84,9 +85,22 @@ void Form1::playerOpens(int t) {
     rcard(t).move(kOpeningLeftR, kOpeningTop, 400, 400);
     rcard(t).zOrder(plat::ZOrder::BringToFront);
     bookPlacedTile(t);
+    linePlace_[static_cast<std::size_t>(t)].opening = true;
+    news_.add("You opened with " + tileWords(lcard(t).tag(), rcard(t).tag()) + ".");
     lStatus.setCaption(kComputerTurn);
     lblStatusBar.setCaption("You Choose Card  " + mu.caption() + " / " + md.caption());
     drawshape();
+}
+
+// "Computer laid three and four at the left end": the half that matched first, so that the
+// last word is the end's new open value.
+void Form1::tellLaid(int t, End end, const std::string& matched) {
+    const std::string& a = lcard(t).tag();
+    const std::string& b = rcard(t).tag();
+    const std::string words = a == matched ? tileWords(a, b) : tileWords(b, a);
+    const char* who = lStatus.caption() == kComputerTurn ? "Computer" : "You";
+    news_.add(std::string(who) + " laid " + words + " at the " +
+              (end == End::Right ? "right" : "left") + " end.");
 }
 
 void Form1::domook() {
@@ -107,11 +121,15 @@ void Form1::domook() {
             success = 1;
         }
         const End end = endAt(lcard(t).left(), lcard(t).top());
+        const std::string matched = (end == End::Right ? cd : cu).caption();
         if (end != End::None && matchAtEnd(end)) {
             success = 1;
+            tellLaid(t, end, matched);
             bookPlacedTile(t);
             const bool right = end == End::Right;
             plat::Label& laid = first(right ? 1 : 2);
+            linePlace_[static_cast<std::size_t>(t)] = {false, end,
+                                                       static_cast<int>(ival(laid.caption()))};
             const plat::Shape& slot = right ? Shr(static_cast<int>(ival(laid.caption())))
                                             : Shl(static_cast<int>(ival(laid.caption())));
             Label6.setCaption(str(slot.left() + 25));

@@ -3,6 +3,8 @@
 // change through the form's observer and draws accordingly; the game never sees pixels.
 #include <string>
 
+#include "colour.h"
+
 namespace plat {
 
 class Container;
@@ -27,6 +29,14 @@ enum Change : unsigned {
     kRepaintNow = 1u << 5,
     kLoaded = 1u << 6,  // an array element was created or destroyed
     kFocus = 1u << 7,   // the control took or lost the focus, or may now take it or not
+};
+
+// The frame a backend draws around a control with the keyboard focus while the keyboard is in
+// use: a box in twips from the control's top-left corner (none while its width is 0).
+struct FocusFrame {
+    int left = 0, top = 0, width = 0, height = 0;
+    Colour colour = 0;
+    int borderWidth = 1;
 };
 
 class Control {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "accessible.h"
 #include "colour.h"
 #include "container.h"
 #include "control.h"
@@ -52,6 +53,10 @@ class Form : public Control, public Container {
     // nullptr when there is none to go to.
     Control* nextTabStop(bool forward) const;
 
+    // What a screen reader is told about the window's controls; nullptr: nothing.
+    const AccessibleReader* accessibleReader() const { return reader_; }
+    void setAccessibleReader(const AccessibleReader* r) { reader_ = r; }
+
     void addTimer(Timer& t) { timers_.push_back(&t); }
     const std::vector<Timer*>& timers() const { return timers_; }
 
@@ -69,6 +74,7 @@ class Form : public Control, public Container {
     std::vector<Timer*> timers_;
     ControlObserver* observer_ = nullptr;
     Control* focused_ = nullptr;
+    const AccessibleReader* reader_ = nullptr;
 };
 
 }  // namespace plat

@@ -42,11 +42,7 @@ class Image : public Control {
         if (onKeyDown) onKeyDown(index(), e);
     }
 
-    struct Frame {
-        int left = 0, top = 0, width = 0, height = 0;
-        Colour colour = 0;
-        int borderWidth = 1;
-    };
+    using Frame = FocusFrame;
     const Frame& focusFrame() const { return focusFrame_; }
     void setFocusFrame(const Frame& f) { focusFrame_ = f; }
 

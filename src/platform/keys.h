@@ -10,6 +10,9 @@ struct KeyEvent {
     int keyCode = 0;
     int shift = 0;
     bool repeat = false;
+    // Whether the keyboard focus was shown when the key came: a window that hides it until the
+    // keyboard is used shows it with the first key.
+    bool focusShown = true;
 };
 
 constexpr int kKeyTab = 9;

@@ -1,6 +1,6 @@
 #pragma once
 // A push button with a click and a mouse-move event. It takes the focus and is a tab stop; with
-// the focus, Space clicks it.
+// the focus, Space clicks it, and the backend draws its focus frame.
 #include <functional>
 
 #include "control.h"
@@ -32,8 +32,13 @@ class PushButton : public Control {
         if (onMouseMove) onMouseMove(e);
     }
 
+    // The frame drawn around the button while it has the focus and the keyboard is in use.
+    const FocusFrame& focusFrame() const { return focusFrame_; }
+    void setFocusFrame(const FocusFrame& f) { focusFrame_ = f; }
+
   private:
     std::string caption_;
+    FocusFrame focusFrame_;
 };
 
 }  // namespace plat

@@ -26,6 +26,9 @@ class Services {
     // The milliseconds until the window next shows what changed, where it paints once a frame
     // of its screen; 0 where a change is shown at once.
     virtual int msToNextFrame() { return 0; }
+    // Holds the window's frames: while held, the window shows nothing new, and what changed
+    // meanwhile appears together in the first frame after the last hold ends. Holds nest.
+    virtual void holdFrames(bool hold) { (void)hold; }
     // Tells a listening screen reader something that happened by itself (a move, a draw, a
     // pass), to be spoken at once whatever has the keyboard focus; nothing where none listens.
     virtual void announce(const std::string& text) { (void)text; }
@@ -60,6 +63,19 @@ class Services {
     virtual std::string productName() const = 0;
     virtual void setAppTitle(const std::string& title) = 0;
     virtual const std::string& appTitle() const = 0;
+};
+
+// The window's frames held for the scope's lifetime: a step whose tiles pass through places
+// the player is not meant to see (a tile laid by a key, a deal) appears finished.
+class FramesHeld {
+  public:
+    explicit FramesHeld(Services& s) : s_(s) { s_.holdFrames(true); }
+    ~FramesHeld() { s_.holdFrames(false); }
+    FramesHeld(const FramesHeld&) = delete;
+    FramesHeld& operator=(const FramesHeld&) = delete;
+
+  private:
+    Services& s_;
 };
 
 }  // namespace plat

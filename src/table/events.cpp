@@ -34,6 +34,17 @@ void Form1::wireEvents() {
     lcard(0).onMouseUp = [this](int i, const plat::MouseEvent& e) {
         dispatch("lcard_MouseUp", [&] { lcard_MouseUp(i, e); });
     };
+    // A press on the second half takes the tile up as one on the first half does: its events go
+    // to the same handlers, the pointer's place counted from the first half.
+    rcard(0).onMouseDown = [this](int i, const plat::MouseEvent& e) {
+        dispatch("rcard_MouseDown", [&] { lcard_MouseDown(i, fromSecondHalf(i, e)); });
+    };
+    rcard(0).onMouseMove = [this](int i, const plat::MouseEvent& e) {
+        dispatch("rcard_MouseMove", [&] { lcard_MouseMove(i, fromSecondHalf(i, e)); });
+    };
+    rcard(0).onMouseUp = [this](int i, const plat::MouseEvent& e) {
+        dispatch("rcard_MouseUp", [&] { lcard_MouseUp(i, fromSecondHalf(i, e)); });
+    };
     window.onKeyDown = [this](plat::KeyEvent& e) {
         dispatch("Form_KeyDown", [&] { Form_KeyDown(e); });
     };
@@ -42,13 +53,24 @@ void Form1::wireEvents() {
     };
     Timer1.onTimer = [this] { dispatch("Timer1_Timer", [&] { onTimer1(); }); };
     Timer2.onTimer = [this] { dispatch("Timer2_Timer", [&] { onTimer2(); }); };
+    KeyNoteTimer.onTimer = [this] {
+        KeyNoteTimer.setEnabled(false);
+        lKeyNote.setVisible(false);
+    };
+    window.setAccessibleReader(&reading_);
 }
 
 // Runs one event's handler. A failure that no procedure trapped is reported under the
 // handler's name rather than ending the program; a "New Game" that had to wait runs once
 // nothing is running any more. Whatever the event changed, the keyboard focus stays in the
-// player's row.
+// player's row, and what the event did is told to a listening screen reader once the
+// outermost event is over, in one piece.
 void Form1::dispatch(const char* handler, const std::function<void()>& h) {
+    struct Depth {
+        int& n;
+        explicit Depth(int& depth) : n(++depth) {}
+        ~Depth() { --n; }
+    } depth(dispatchDepth_);
     try {
         h();
     } catch (const plat::AppFailure& failure) {
@@ -62,6 +84,7 @@ void Form1::dispatch(const char* handler, const std::function<void()>& h) {
         dispatch("PushButton1_Click", [this] { PushButton1_Click(); });
     }
     keepFocusInRow();
+    if (dispatchDepth_ == 1) news_.flush();
 }
 
 void Form1::onNewGameClicked() {

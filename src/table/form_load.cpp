@@ -40,6 +40,7 @@ void Form1::Form_Load() {
             if (sys.applySkin(SkinFramework1.settings, window)) useSystemColours();
         }
         newGame();
+        news_.flush();  // heard by a screen reader that listens from the start
         const std::string cursor = sys.appPath() + kCursorFile;
         if (sys.fileDateTime(cursor)) {
             // A file that holds no pointer picture is skipped like a missing one.

@@ -3,6 +3,7 @@
 // procedures. The procedures are defined in the folder of the part of the game they belong to
 // (table, chain, turns, scoring); they take no arguments and exchange values through the
 // table's fields, as the table's code always has.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -13,6 +14,8 @@
 #include "platform/services.h"
 #include "table/event_gate.h"
 #include "table/table_controls.h"
+#include "table/table_news.h"
+#include "table/table_reading.h"
 #include "table/window_vars.h"
 
 namespace brackwell {
@@ -76,8 +79,11 @@ class Form1 : public TableControls, public WindowVars {
     void checkendgame();
     void PushButton2_Click();
     void Showcomppic_Click();
+    void tellComputersTiles();
 
     EventGate& gate() { return gate_; }
+    const TableNews& news() const { return news_; }
+    const TableReading& reading() const { return reading_; }
     plat::Services& services() { return sys; }
     // True once a side has emptied its hand, or the boneyard is empty and neither side can
     // play, or a score has reached the end of the game: nobody moves before the next deal.
@@ -88,6 +94,16 @@ class Form1 : public TableControls, public WindowVars {
     plat::Services& sys;
 
   private:
+    friend class TableReading;
+
+    // Where a tile lies on the line of play: the opening tile, or the slot of an end it was
+    // laid into in this hand.
+    struct LinePlace {
+        bool opening = false;
+        End end = End::None;
+        int slot = -1;
+    };
+
     void layOutTheSet();  // the tiles of a fresh deal in the boneyard and both hands
     void standInRow(int k, int place, int top);
 
@@ -106,6 +122,7 @@ class Form1 : public TableControls, public WindowVars {
     void playerOpens(int t);
     bool matchAtEnd(End end);
     void bookPlacedTile(int t);
+    void tellLaid(int t, End end, const std::string& matched);
     // The computer's part of domook: its opening, its choice with draws and passes, its flight.
     bool computerOpens();            // false: no tile of its hand was found
     bool computerChoosesAndFlies();  // false: the computer passes
@@ -114,6 +131,7 @@ class Form1 : public TableControls, public WindowVars {
     void flyCover();
     // The draw's parts.
     void takeIntoHand(int t, bool computer);
+    void tellDrawn(int t, bool computer);
     void slidePreview(int targetLeft, bool computer);
     // The watchdog's parts.
     void settleHandIfOver();
@@ -137,6 +155,7 @@ class Form1 : public TableControls, public WindowVars {
     void onTimer2();
     bool acceptsTilePress();
     void sendTileHome(int k);
+    plat::MouseEvent fromSecondHalf(int k, plat::MouseEvent e);
     void useSystemColours();
     void endStaleDrag();
 
@@ -144,12 +163,19 @@ class Form1 : public TableControls, public WindowVars {
     std::vector<int> playerRow();  // the tiles of the player's row, left to right
     int rowLeft(int k);            // where tile k stands in the row (a dragged one: its home)
     bool fitsEnd(int k, End end);
-    void layByKey(int k, End end);  // End::None: the tile stays home
-    void stepFocus(int from, int step);
+    void layByKey(int k, End end);       // End::None: the tile stays home
+    bool stepFocus(int from, int step);  // false at the row's ends
+    std::string whyNoDraw();
+    bool layKeyRefused(int k, End end);        // says why a key lays nothing, if it does
+    void answerKey(const std::string& words);  // to the ear, and for a moment to the eye
     void keepFocusInRow();
     void focusFirstTile();
 
     EventGate gate_;
+    TableNews news_{sys};
+    TableReading reading_{*this};
+    std::array<LinePlace, kTiles + 1> linePlace_{};
+    int dispatchDepth_ = 0;  // events running inside each other; the news waits for the outermost
     // The row's tile that holds the keyboard focus, or takes it back from a button on Tab, and
     // the row as it was last seen, for the tile that follows it when it leaves.
     int keyTile_ = 0;

@@ -20,7 +20,10 @@ constexpr std::array<const char*, 28> kPairs = {
     "23", "24", "25", "26", "33", "34", "35", "36", "44", "45", "46", "55", "56", "66"};
 }  // namespace
 
+// The window shows the new hand dealt, never the table emptied or the tiles face down on the
+// way there.
 void Form1::PushButton1_Click() {
+    const plat::FramesHeld dealt(sys);
     trapped("PushButton1_Click", [&] {
         auto dealing = gate_.hold(Activity::Deal);
         gate_.takeDeferredNewGame();  // this deal is the fresh hand a waiting press asked for
@@ -45,6 +48,7 @@ void Form1::PushButton1_Click() {
 }
 
 void Form1::newGame() {
+    const plat::FramesHeld dealt(sys);
     trapped("newGame", [&] {
         auto dealing = gate_.hold(Activity::Deal);
         cno.setText("7");
@@ -74,6 +78,9 @@ void Form1::newGame() {
         } else if (mturn.text() == "2") {
             lStatus.setCaption(kComputerTurn);
         }
+        linePlace_.fill({});
+        news_.add(lStatus.caption() == kYourTurn ? "New hand: you open. Your turn."
+                                                 : "New hand: the computer opens.");
         focusFirstTile();
     });
 }

@@ -55,6 +55,8 @@ TableControls::TableControls()
     placeTileTemplates();
     window.addTimer(Timer1);
     window.addTimer(Timer2);
+    window.addTimer(KeyNoteTimer);
+    KeyNoteTimer.setEnabled(false);
 }
 
 // The hidden controls that hold the game's values.
@@ -96,8 +98,8 @@ void TableControls::placeValues() {
 void TableControls::placeVisibleControls() {
     const Font arial14{"Arial", 14.25, true}, arial12{"Arial", 12, true},
         tahoma15{"Tahoma", 15.75, true};
-    for (plat::Label* l :
-         {&Label2, &Label3, &compscore, &Label5, &Label4, &playerscore, &lStatus, &lblStatusBar}) {
+    for (plat::Label* l : {&Label2, &Label3, &compscore, &Label5, &Label4, &playerscore, &lStatus,
+                           &lblStatusBar, &lKeyNote}) {
         window.add(*l);
     }
     place(Label2, 90, 45, 1395, 330, arial14, Align::Centre);
@@ -115,6 +117,10 @@ void TableControls::placeVisibleControls() {
     lStatus.setForeColour(kStatusBlue);
     place(lblStatusBar, 3285, 8910, 0, 375, tahoma15);
     lblStatusBar.setAutoSize(true);
+    place(lKeyNote, 7350, 8955, 0, 300, arial12);
+    lKeyNote.setAutoSize(true);
+    lKeyNote.setForeColour(kScore);
+    lKeyNote.setVisible(false);
 
     window.add(Shape1);
     Shape1.move(1080, 1005, 10695, 6615);
@@ -136,6 +142,11 @@ void TableControls::placeVisibleControls() {
     PushButton3.move(45, 7170, 1100, 350);
     PushButton1.move(135, 8865, 1500, 400);
     PushButton2.move(1755, 8865, 1500, 400);
+    // A button with the keyboard focus wears the frame a focused tile wears.
+    for (plat::PushButton* b : {&PushButton3, &PushButton1, &PushButton2}) {
+        b->setFocusFrame({-25, -25, b->width() + 50, b->height() + 50, Shmove.borderColour(),
+                          Shmove.borderWidth()});
+    }
 
     window.add(Showcomppic);
     Showcomppic.move(9720, 8445, 2175, 255);
@@ -151,10 +162,11 @@ void TableControls::placeVisibleControls() {
     NabD.move(0, 420, 405, 405);
 }
 
-// The hidden design halves of which every tile half is made at a deal: the first half carries
-// the hand pointer, the second the default one.
+// The hidden design halves of which every tile half is made at a deal. Either half takes the
+// tile up, so both carry the hand pointer.
 void TableControls::placeTileTemplates() {
     lcard(0).setPointerPicture(plat::kHandCursor);
+    rcard(0).setPointerPicture(plat::kHandCursor);
     // A tile with the keyboard focus wears the frame of a dragged tile.
     lcard(0).setFocusFrame({-25, -25, 485, 900, Shmove.borderColour(), Shmove.borderWidth()});
     lcard(0).setPicture(plat::kTileBack);

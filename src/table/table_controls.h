@@ -46,6 +46,8 @@ struct TableControls {
     plat::Label Label5{"Label5", "Player"}, Label4{"Label4", "Score"};
     plat::Label playerscore{"playerscore", "000"};
     plat::Label lStatus{"lStatus", "Status"}, lblStatusBar{"lblStatusBar"};
+    // Why a key did nothing, shown for a moment.
+    plat::Label lKeyNote{"lKeyNote"};
     plat::Shape Shape1{"Shape1"};
     plat::PushButton PushButton3{"PushButton3", "Get Card"};
     plat::PushButton PushButton1{"PushButton1", "New Game"};
@@ -58,6 +60,7 @@ struct TableControls {
     plat::ControlArray<plat::Image> lcard, rcard;  // tile halves 1..28 over templates 0
 
     plat::Timer Timer1{"Timer1", 100}, Timer2{"Timer2", 100};
+    plat::Timer KeyNoteTimer{"KeyNoteTimer", 2500};
     plat::SkinFramework SkinFramework1;
 
   private:

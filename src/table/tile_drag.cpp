@@ -1,5 +1,6 @@
-// The player's drag and drop: a tile of the hand row is pressed, dragged over the table with
-// its highlight frame and let go; the placement decides where it goes.
+// The player's drag and drop: a tile of the hand row is pressed on either half, dragged over the
+// table with its highlight frame and let go; the placement decides where it goes, by where the
+// first half lies.
 #include "platform/numeric_text.h"
 #include "table/game_state.h"
 
@@ -22,6 +23,14 @@ struct RestartOnExit {
 void Form1::sendTileHome(int k) {
     lcard(k).move(homeLeftL(1), homeTopL(1));
     rcard(k).move(homeLeftR(1), homeTopR(1));
+}
+
+// The second half's events are in its own coordinates; the drag counts from the first half.
+// Both halves move together, so the pointer keeps its place on the tile.
+plat::MouseEvent Form1::fromSecondHalf(int k, plat::MouseEvent e) {
+    e.x += static_cast<float>(rcard(k).left() - lcard(k).left());
+    e.y += static_cast<float>(rcard(k).top() - lcard(k).top());
+    return e;
 }
 
 // A press whose release never came (a message box took it) leaves its tile at home.

@@ -2,12 +2,13 @@
 // the focused tile by the very press, move and release a drag makes, so every rule and guard of
 // the drag holds: Up or L lays it at the left end (which runs through the upper half of the
 // table), Down or R at the right end, Return or Space wherever it fits, the left end first. A
-// tile that does not fit there is pressed and let go where it stands, and stays home. G, N and
-// C press "Get Card", "New Game" and "Cheat Comp.".
+// key that lays nothing says why. G, N and C press "Get Card", "New Game" and "Cheat Comp."; T
+// reads the whole table and A the last news again.
 #include <algorithm>
 
 #include "platform/numeric_text.h"
 #include "table/game_state.h"
+#include "table/tile_words.h"
 
 namespace brackwell {
 
@@ -23,19 +24,34 @@ bool plain(const plat::KeyEvent& e) {
 
 void Form1::Form_KeyDown(plat::KeyEvent& e) {
     if (!plain(e)) return;
+    if (e.keyCode == 'T' || e.keyCode == 'A') {  // the table in a sentence; the last news again
+        if (!e.repeat) e.keyCode == 'T' ? news_.answer(reading_.summary()) : news_.repeat();
+        e.keyCode = 0;
+        return;
+    }
     plat::PushButton* button = e.keyCode == 'G'   ? &PushButton3
                                : e.keyCode == 'N' ? &PushButton1
                                : e.keyCode == 'C' ? &PushButton2
                                                   : nullptr;
     if (!button) return;
     e.keyCode = 0;
-    if (!e.repeat) button->keyClick();  // a held key presses once
+    if (e.repeat) return;  // a held key presses once
+    // The key does what a click does; where a click would take nothing, it says why.
+    const std::string why = button == &PushButton3 ? whyNoDraw() : std::string();
+    if (!why.empty()) {
+        answerKey(why);
+    } else if (!button->enabled()) {
+        answerKey(button == &PushButton3 ? "a tile of yours fits" : "not now");
+    } else {
+        button->keyClick();
+    }
 }
 
 void Form1::lcard_KeyDown(int index, const plat::KeyEvent& e) {
     if (!plain(e)) return;
     if (e.keyCode == plat::kKeyLeft || e.keyCode == plat::kKeyRight) {
-        stepFocus(index, e.keyCode == plat::kKeyLeft ? -1 : 1);
+        if (!stepFocus(index, e.keyCode == plat::kKeyLeft ? -1 : 1) && !e.repeat)
+            answerKey(e.keyCode == plat::kKeyLeft ? "start of your hand" : "end of your hand");
         return;
     }
     End end = End::None;
@@ -57,8 +73,57 @@ void Form1::lcard_KeyDown(int index, const plat::KeyEvent& e) {
     }
     // A held key lays one tile, not the next ones as their turns come.
     if (e.repeat) return;
-    const bool opening = ival(first(0).caption()) == 0;
-    layByKey(index, opening || fitsEnd(index, end) ? end : End::None);
+    // The key that first shows which tile has the focus only shows it.
+    if (!e.focusShown) {
+        answerKey(tileWords(lcard(index).tag(), rcard(index).tag()) + ": press again to lay it");
+        return;
+    }
+    const bool returnKey = e.keyCode == plat::kKeyReturn || e.keyCode == plat::kKeySpace;
+    if (layKeyRefused(index, returnKey ? End::None : end)) return;
+    layByKey(index, end);
+}
+
+// Says in a few words why a key on tile k lays nothing, and then it lays nothing; End::None
+// asks about either end.
+bool Form1::layKeyRefused(int k, End end) {
+    std::string why;
+    if (handIsOver()) {
+        why = "the hand is over";
+    } else if (lStatus.caption() != kYourTurn) {
+        why = "not your turn";
+    } else if (gate_.busy()) {
+        why = "wait: a tile is moving";
+    } else if (ival(first(0).caption()) == 0) {
+        return false;  // any tile opens the line of play
+    } else if (handMatches(true) == 0) {
+        why = boneyardEmpty() ? "nothing fits: you pass" : "nothing fits: G draws a tile";
+    } else if (end == End::None ? !fitsEnd(k, End::Left) && !fitsEnd(k, End::Right)
+                                : !fitsEnd(k, end)) {
+        why = end == End::Left    ? "does not fit the left end"
+              : end == End::Right ? "does not fit the right end"
+                                  : "does not fit: try another tile";
+    }
+    if (why.empty()) return false;
+    answerKey(why);
+    return true;
+}
+
+// Why "Get Card" would take nothing now whatever the hand holds, or nothing.
+std::string Form1::whyNoDraw() {
+    if (handIsOver()) return "the hand is over";
+    if (lStatus.caption() != kYourTurn) return "not your turn";
+    if (gate_.busy()) return "wait: a tile is moving";
+    if (boneyardEmpty()) return "the boneyard is empty";
+    return {};
+}
+
+void Form1::answerKey(const std::string& words) {
+    news_.answer(words);
+    lKeyNote.setCaption(words);
+    lKeyNote.setVisible(true);
+    lKeyNote.zOrder(plat::ZOrder::BringToFront);
+    KeyNoteTimer.setEnabled(false);  // shown for the whole while after the latest answer
+    KeyNoteTimer.setEnabled(true);
 }
 
 bool Form1::fitsEnd(int k, End end) {
@@ -67,8 +132,10 @@ bool Form1::fitsEnd(int k, End end) {
 }
 
 // The press, the move and the release go to the tile as the mouse's would, through the same
-// handlers; the first tile of a hand goes to the opening place whatever the end.
+// handlers; the first tile of a hand goes to the opening place whatever the end. The window
+// shows the tile where it ends, not lifted at the drop point on its way there.
 void Form1::layByKey(int k, End end) {
+    const plat::FramesHeld finished(sys);
     plat::Image& tile = lcard(k);
     const plat::MouseEvent press{plat::kLeftButton, 0, kGrab, kGrab};
     tile.mouseDown(press);
@@ -96,14 +163,15 @@ std::vector<int> Form1::playerRow() {
     return row;
 }
 
-void Form1::stepFocus(int from, int step) {
+bool Form1::stepFocus(int from, int step) {
     const std::vector<int> row = playerRow();
     const auto at = std::ranges::find(row, from);
-    if (at == row.end()) return;
+    if (at == row.end()) return false;
     const auto to = at - row.begin() + step;
-    if (to < 0 || to >= static_cast<long>(row.size())) return;  // the row's ends do not wrap
+    if (to < 0 || to >= static_cast<long>(row.size())) return false;  // the ends do not wrap
     lcard(row[static_cast<std::size_t>(to)]).setFocus();
     keepFocusInRow();
+    return true;
 }
 
 void Form1::focusFirstTile() {

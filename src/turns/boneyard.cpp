@@ -2,6 +2,7 @@
 // hand, the move sound plays and the preview tile slides from the boneyard to the hand row.
 #include "platform/numeric_text.h"
 #include "table/game_state.h"
+#include "table/tile_words.h"
 
 namespace brackwell {
 
@@ -53,6 +54,7 @@ void Form1::PushButton3_Click() {
         lcard(t).move(place, rowTop);
         rcard(t).move(place, rowTop + 420);
         lcard(t).setEnabled(!computer);
+        rcard(t).setEnabled(!computer);
         slidePreview(place, computer);
         sys.doEvents();
         lcard(t).setVisible(true);
@@ -62,7 +64,23 @@ void Form1::PushButton3_Click() {
         variableppmove();
         variableccmove();
         packhands();
+        tellDrawn(t, computer);
     });
+}
+
+// "You drew six and two: fits the left end."; the computer's tile stays unnamed.
+void Form1::tellDrawn(int t, bool computer) {
+    const long long left = kBoneyardSize - ival(pull.text());
+    const std::string rest =
+        left == 0   ? " The boneyard is empty."
+        : left == 1 ? " 1 tile is left in the boneyard."
+                    : std::string(" ").append(str(left)).append(" tiles are left in the boneyard.");
+    if (computer) {
+        news_.add("Computer drew a tile." + rest);
+    } else {
+        news_.add("You drew " + tileWords(lcard(t).tag(), rcard(t).tag()) + ": " +
+                  reading_.fits(t) + "." + rest);
+    }
 }
 
 // The drawn tile's counters, for the side that takes it.

@@ -18,6 +18,7 @@ void Form1::getturn() {
     if (lStatus.caption() != kYourTurn) {
         lStatus.setTop(kStatusTopPlayer);
         lStatus.setCaption(kYourTurn);
+        news_.add("Your turn.");
     } else {
         lStatus.setTop(kStatusTopComputer);
         lStatus.setCaption(kComputerTurn);
@@ -31,6 +32,7 @@ void Form1::changetocomputer() {
 }
 
 void Form1::changetoplayer() {
+    if (lStatus.caption() != kYourTurn) news_.add("Your turn.");
     lStatus.setTop(kStatusTopPlayer);
     lStatus.setCaption(kYourTurn);
 }

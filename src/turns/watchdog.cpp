@@ -32,7 +32,10 @@ void Form1::Timer2_Timer() {
     const int dragged = gate_.dragTile();
     for (int i = 1; i <= kTiles; ++i) {
         const bool playerRow = handTop(i) > kPlayerRowTop;
-        if (i != dragged) lcard(i).setEnabled(playerRow);
+        if (i != dragged) {  // either half of a tile takes the mouse in the player's row only
+            lcard(i).setEnabled(playerRow);
+            rcard(i).setEnabled(playerRow);
+        }
         faceTurn = playerRow ? 0 : 9;
     }
     // While the player holds a tile the hand goes on: its end and any pass wait for the release.

@@ -2,6 +2,7 @@
 // table's proportions that fits the screen's free area with the window manager's frame, and the
 // framed window inside that area.
 #include <QtTest>
+#include <QtWidgets>
 
 #include "platform/qt/window_fit.h"
 
@@ -74,7 +75,26 @@ class WindowFitTest : public QObject {
             }
         }
     }
+
+    // A window that fits its screen only without the window manager's frame is placed again
+    // once the frame is known: the framed window within the free area, the client as
+    // fitWindow gives it for that frame. (The offscreen screens frame every window.)
+    void placedAgainOnceTheFrameIsKnown() {
+        QWidget w;
+        const QRect area = w.screen()->availableGeometry();
+        const QSize design(area.width() - 1, (area.width() - 1) * 625 / 799);
+        plat::qt::fitToScreen(w, design);
+        QCOMPARE(w.geometry(), plat::qt::fitWindow(design, area, QMargins()));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(area.contains(w.frameGeometry()));
+        const QRect outer = w.frameGeometry(), inner = w.geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        QVERIFY(!frame.isNull());
+        QCOMPARE(inner, plat::qt::fitWindow(design, area, frame));
+    }
 };
 
-QTEST_APPLESS_MAIN(WindowFitTest)
+QTEST_MAIN(WindowFitTest)
 #include "window_fit_test.moc"

@@ -7,6 +7,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/skin_file.h"
 #include "platform/qt/table_view.h"
+#include "platform/qt/window_fit.h"
 #include "table/game_state.h"
 
 namespace {
@@ -115,6 +116,87 @@ class WindowTest : public QObject {
         }
     }
 
+    // A press on either half of a tile of the row takes it up where the pointer presses: the
+    // press, the moves and the release reach the window as a mouse sends them, and the tile
+    // follows the pointer pixel for pixel to the opening place.
+    void eitherHalfTakesTheTileUpWhereThePointerPressesIt() {
+        for (const bool second : {false, true}) {
+            BoxCloser closer;
+            RealTable t;
+            t.showAt(QSize(799, 625));
+            QVERIFY(QTest::qWaitForWindowExposed(&t.view));
+            brackwell::Form1& f = t.form;
+            const plat::Image& half = second ? f.rcard(kTile) : f.lcard(kTile);
+            QWindow* window = t.view.windowHandle();
+            const QPoint start = t.view.widgetOf(half)->geometry().center();
+            const QPoint home(f.lcard(kTile).left(), f.lcard(kTile).top());
+            const auto moved = [&] {
+                return QPoint(f.lcard(kTile).left(), f.lcard(kTile).top()) - home;
+            };
+            QTest::mousePress(window, Qt::LeftButton, {}, start);
+            QCOMPARE(f.gate().dragTile(), kTile);
+            for (const QPoint by : {QPoint(7, -3), QPoint(40, -120), QPoint(20, -200)}) {
+                QTest::mouseMove(window, start + by);
+                QCOMPARE(moved(), by * 15);
+                QCOMPARE(f.rcard(kTile).left() - f.lcard(kTile).left(), 0);
+                QCOMPARE(f.rcard(kTile).top() - f.lcard(kTile).top(), 420);
+            }
+            QTest::mouseRelease(window, Qt::LeftButton, {}, start + QPoint(20, -200));
+            QCOMPARE(QPoint(f.lcard(kTile).left(), f.lcard(kTile).top()), QPoint(6025, 4000));
+            QCOMPARE(f.gate().dragTile(), 0);
+        }
+    }
+
+    // The window cannot be made smaller than the size at which every caption has a font of 8
+    // pixels or more, each button's caption stands whole inside its frame and the six pips of a
+    // half stay apart; a 640 x 480 screen has room for that size inside a window manager's frame.
+    void theSmallestWindowKeepsEveryCaptionAndPipReadable() {
+        RealTable t;
+        t.view.resize(300, 200);
+        t.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.view));
+        const QSize least = t.view.minimumSize();
+        QTRY_COMPARE(t.view.size(), least);
+        QVERIFY(least.width() > 300 && least.height() > 200);
+        const QSize framed =
+            plat::qt::fitWindow(QSize(799, 625), QRect(0, 0, 640, 480), QMargins(4, 30, 4, 4))
+                .size();
+        QVERIFY(framed.width() >= least.width() && framed.height() >= least.height());
+        int captions = 0;
+        for (const QWidget* w : t.view.findChildren<QWidget*>()) {
+            QString text;
+            int room = w->width();
+            if (const auto* b = qobject_cast<const QPushButton*>(w)) {
+                text = b->text();
+                room -= 2 * b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+            } else if (const auto* l = qobject_cast<const QLabel*>(w)) {
+                text = l->text();
+            }
+            if (!w->isVisible() || text.isEmpty()) continue;
+            ++captions;
+            QVERIFY2(w->font().pixelSize() >= 8, qPrintable(text));
+            // A label's box scales with its font; a button keeps its frame in pixels.
+            if (qobject_cast<const QPushButton*>(w))
+                QVERIFY2(w->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text));
+        }
+        QVERIFY(captions >= 10);
+        // Down the left column of a six: three bright pips with the dark face between them.
+        const QWidget* half = t.view.widgetOf(t.form.lcard(kTile));
+        const QImage six = t.view.pictures()
+                               .pixmap(plat::kFaceBase + 6, half->size(), 1.0)
+                               .toImage()
+                               .convertToFormat(QImage::Format_RGB32);
+        const int x = int(std::lround(six.width() * 0.22 - 0.5));
+        int pips = 0;
+        bool bright = false;
+        for (int y = 0; y < six.height(); ++y) {
+            const bool b = qGray(six.pixel(x, y)) > 0x90;
+            pips += b && !bright;
+            bright = b;
+        }
+        QCOMPARE(pips, 3);
+    }
+
     void tableScalesWithTheWindowFontsAndPointerToo() {
         RealTable t;
         t.showAt(QSize(799, 625));
@@ -152,7 +234,13 @@ class WindowTest : public QObject {
             RealTable t(dir.path());
             QCOMPARE(t.form.lStatus.caption(), std::string(brackwell::kYourTurn));
             QCOMPARE(t.form.window.mouseIcon() != 0, kind == "shipped");
-            QCOMPARE(t.view.styleSheet(), QString(kind == "shipped" ? shipped("x/o.cjs") : ""));
+            // The skin's buttons wear it and the window takes its colours; the tiles do not.
+            const QString skin = kind == "shipped" ? shipped("x/o.cjs") : "";
+            QCOMPARE(t.view.skin(), skin);
+            QCOMPARE(t.view.widgetOf(t.form.PushButton1)->styleSheet(), skin);
+            QCOMPARE(t.view.buttonFace() == QColor(0x9cc3a0), kind == "shipped");
+            QCOMPARE(t.view.styleSheet(), QString());
+            QCOMPARE(t.view.widgetOf(t.form.lcard(1))->style(), QApplication::style());
             QCOMPARE(noBoxes.seen, 0);
         }
     }
@@ -238,9 +326,17 @@ class WindowTest : public QObject {
         for (int i = 0; i < table->childCount(); ++i)
             names << table->child(i)->text(QAccessible::Name);
         QVERIFY2(!names.contains(QString()), qPrintable(names.join(" | ")));
-        QCOMPARE(names.size(), 28 + 2 + 3 + 2 + 4 + 2);
+        // The hands' tiles (the boneyard's are told by Get Card), 2 open ends, 3 buttons, 2 scores,
+        // their 4 captions, the turn and the hint.
+        QCOMPARE(names.size(), 14 + 2 + 3 + 2 + 4 + 2);
+        QCOMPARE(heard(f.PushButton3)->text(QAccessible::Description), "14 tiles in the boneyard");
         const int k = 22;  // a tile of the player's hand
         QCOMPARE(heard(f.lcard(k))->role(), QAccessible::Button);
+        // Its outline covers the whole tile, both halves.
+        t.showAt(QSize(799, 625));
+        const QRect top = t.view.widgetOf(f.lcard(k))->geometry(),
+                    bottom = t.view.widgetOf(f.rcard(k))->geometry();
+        QCOMPARE(heard(f.lcard(k))->rect().size(), (top | bottom).size());
         QVERIFY(names.contains(heard(f.lcard(k))->text(QAccessible::Name)));
         QVERIFY(table->indexOfChild(heard(f.lcard(k))) >= 0);
         for (const plat::Control* out : {static_cast<const plat::Control*>(&f.rcard(k)),
@@ -248,6 +344,42 @@ class WindowTest : public QObject {
             QCOMPARE(table->indexOfChild(heard(*out)), -1);
             QVERIFY(heard(*out)->state().invisible);
         }
+    }
+
+    // A screen reader hears of a name or a description only when it really changes: a table that
+    // ticks on unchanged raises nothing, a new open end changes the hand's "fits" and nothing else.
+    void screenReaderHearsOfChangesOnlyWhenWhatItSaysChanges() {
+        RealTable t;
+        brackwell::Form1& f = t.form;
+        t.showAt(QSize(799, 625));
+        QList<std::pair<QObject*, QAccessible::Event>> events;
+        t.view.accessibleChanges().raise = [&](QWidget* w, QAccessible::Event type) {
+            events.append({w, type});
+        };
+        t.view.accessibleChanges().lookNow();  // learns what each control says
+        events.clear();
+        f.first(0).setCaption("1");  // a line of play open on 4 at the left, 2 at the right
+        f.cu.setCaption("4");
+        f.cd.setCaption("2");
+        t.view.accessibleChanges().lookNow();
+        QHash<QObject*, QSet<int>> told;
+        for (const auto& [object, type] : events)
+            told[object].insert(type);
+        const QSet<int> described{QAccessible::DescriptionChanged},
+            both{QAccessible::NameChanged, QAccessible::DescriptionChanged};
+        for (int k = 22; k <= 28; ++k)  // each tile of the hand now fits somewhere else
+            QCOMPARE(told.take(t.view.widgetOf(f.lcard(k))), described);
+        QCOMPARE(told.take(t.view.widgetOf(f.Shl(0))), both);  // "left end: four"
+        QCOMPARE(told.take(t.view.widgetOf(f.Shr(0))), both);
+        QVERIFY2(told.isEmpty(), qPrintable(QString::number(told.size())));
+        QCOMPARE(events.size(), 7 + 2 * 2);  // once each
+        events.clear();
+        for (int i = 0; i < 5; ++i) {  // ticks of both timers, with nothing changing on the table
+            f.Timer1.fire();
+            f.Timer2.fire();
+            t.view.accessibleChanges().lookNow();
+        }
+        QVERIFY2(events.isEmpty(), qPrintable(QString::number(events.size())));
     }
 
     void everyPictureDrawsAtRatiosOneAndTwoAndFacesShowTheirPips() {
@@ -287,21 +419,29 @@ class WindowTest : public QObject {
         widget->installEventFilter(&counter);
         QTRY_VERIFY(counter.paints > 0);
         const int frame = static_cast<int>(std::ceil(t.view.framePacer().frameMs()));
-        // Paints at once, and in all after some frames.
-        const auto paintsAfter = [&](int times, const std::function<void()>& change) {
-            QTest::qWait(2 * frame);
-            counter.paints = 0;
-            for (int i = 0; i < times; ++i)
-                change(), tile.refresh();
-            const int atOnce = counter.paints;
-            QTest::qWait(3 * frame);
-            return std::pair{atOnce, counter.paints};
+        // Paints at once, and in all by the next frame: waited for where a paint is due, and
+        // for some frames where none must come.
+        const struct {
+            const char* what;
+            int times;
+            std::function<void()> change;
+            int atOnce, inAll;
+        } rows[] = {
+            {"nothing changed since it painted", 1, [] {}, 0, 0},
+            {"another tile changed", 1, [&] { other.setPicture(plat::kTileBack); }, 0, 0},
+            {"its picture changed", 1, [&] { tile.setPicture(plat::kTileBack); }, 1, 1},
+            {"moved 20 times at once", 20, [&] { tile.move(tile.left() + 15, tile.top()); }, 1, 2},
         };
-        QCOMPARE(paintsAfter(1, [] {}), std::pair(0, 0));  // nothing changed since it painted
-        QCOMPARE(paintsAfter(1, [&] { other.setPicture(plat::kTileBack); }), std::pair(0, 0));
-        QCOMPARE(paintsAfter(1, [&] { tile.setPicture(plat::kTileBack); }), std::pair(1, 1));
-        QCOMPARE(paintsAfter(20, [&] { tile.move(tile.left() + 15, tile.top()); }),
-                 std::pair(1, 2));
+        for (const auto& row : rows) {
+            QTest::qWait(2 * frame);  // a frame's time and more without a paint
+            counter.paints = 0;
+            for (int i = 0; i < row.times; ++i)
+                row.change(), tile.refresh();
+            QVERIFY2(counter.paints == row.atOnce, row.what);
+            QTRY_VERIFY2(counter.paints == row.inAll, row.what);
+            QTest::qWait(3 * frame);
+            QVERIFY2(counter.paints == row.inAll, row.what);
+        }
         // Moved every millisecond, as the computer's tile flies: painted once a frame.
         counter.paints = 0;
         QElapsedTimer clock;
@@ -311,10 +451,9 @@ class WindowTest : public QObject {
             tile.refresh();
             QTest::qWait(1);
         }
-        QTest::qWait(3 * frame);
+        QTRY_COMPARE(widget->geometry(), t.view.toPixels(tile));  // the last place painted
         QVERIFY2(counter.paints >= 100 / frame && counter.paints <= 200 / frame + 3,
                  QByteArray::number(counter.paints));
-        QCOMPARE(widget->geometry(), t.view.toPixels(tile));
     }
 };
 

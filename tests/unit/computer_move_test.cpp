@@ -54,14 +54,16 @@ TEST_F(TurnFlowTest, ADrawnTileIsFirstSeenInItsPlaceInTheRowAndThePlayerCanTakeI
                        : h.picture() == plat::ival(h.tag()) + plat::kFaceBase ? "face"
                                                                               : "?";
             };
-            seen.insert(std::to_string(l.left()) + "," + std::to_string(l.top()) + " " + look(l) +
+            seen.insert(std::to_string(l.left()) + "," + std::to_string(l.top()) + " " +
+                        std::to_string(r.left()) + "," + std::to_string(r.top()) + " " + look(l) +
                         "/" + look(r) + (l.enabled() ? " on" : " off"));
         };
         form.PushButton3_Click();
         sys.onEvents = nullptr;
+        const std::string at = std::to_string(place);  // both halves, one above the other
         EXPECT_EQ(seen,
-                  std::set<std::string>{std::to_string(place) +
-                                        (computer ? ",30 back/back off" : ",7675 face/face on")});
+                  std::set<std::string>{computer ? at + ",30 " + at + ",450 back/back off"
+                                                 : at + ",7675 " + at + ",8095 face/face on"});
         if (computer) continue;
         t.mouse.press(place + 200, 7875, plat::kLeftButton);
         EXPECT_EQ(form.gate().dragTile(), k);

@@ -55,7 +55,8 @@ TEST(KeyboardPlay, EachKeyLaysTheFocusedTileAtItsEndAndATileThatDoesNotFitStaysH
         f.Timer1.setEnabled(false);
         t.keys.press(key);
         EXPECT_EQ(wentTo(t, 24, home, "10"), expected);
-        EXPECT_TRUE(f.Timer1.enabled());  // the turn tick restarts as after a release
+        // The turn tick restarts as after a release; a key that lays nothing touches nothing.
+        EXPECT_EQ(f.Timer1.enabled(), std::string(expected) != "home");
         EXPECT_FALSE(f.Shmove.visible());
         // A tile that stays home is never dragged: no hint, the status where it stood.
         if (std::string(expected) == "home") {
@@ -196,6 +197,38 @@ TEST(KeyboardFocus, ShortcutsAndSpacePressTheButtonsOnceAndOnlyWhenTheyAreAvaila
     t.keys.press('N');
     t.keys.press('N', 0, true);
     EXPECT_NE(f.mturn.text(), opener);  // one deal, not two
+}
+
+// A shortcut or a laying key with Alt or Ctrl held belongs to the desktop, not to the table:
+// nothing is drawn, dealt, shown or laid. Each key, pressed plain, does its work.
+TEST(KeyboardPlay, ShortcutsAndLayingKeysWithAltOrCtrlHeldDoNothing) {
+    const int keys[] = {'G', 'N', 'C', kKeyReturn, kKeySpace, kKeyUp, kKeyDown, 'L', 'R'};
+    for (int key : keys) {
+        for (int shift : {0, kAltKey, kCtrlKey, kAltKey | kShiftKey}) {
+            SCOPED_TRACE("key " + std::to_string(key) + " shift " + std::to_string(shift));
+            Table t;
+            Form1& f = t.form;
+            f.Form_Load();
+            layChain(t, "12 23");
+            setTiles(t, 24, "13");  // fits both ends
+            setTiles(t, 1, "66");
+            f.changetoplayer();
+            f.PushButton3.setEnabled(true);
+            focusOn(t, 24);
+            int looks = 0;
+            f.Showcomppic.onClick = [&] { looks += f.Showcomppic.value(); };
+            const auto state = [&] {
+                return std::tuple{spotOf(t, 24), t.val(f.pull), f.mturn.text(), looks};
+            };
+            const auto before = state();
+            t.keys.press(key, shift);
+            if (shift == 0) {
+                EXPECT_NE(state(), before);
+            } else {
+                EXPECT_EQ(state(), before);
+            }
+        }
+    }
 }
 
 TEST(EndRegions, EveryNextSlotOfAnEndIsInsideThatEndsRegion) {

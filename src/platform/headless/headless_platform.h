@@ -71,6 +71,8 @@ class HeadlessPlatform : public Services, public ControlObserver {
     // A window that paints once every so many milliseconds, at its multiples; 0: at once.
     std::int64_t framePeriodMs = 0;
     bool inMessageBox() const { return modal_ > 0; }
+    // The window shows nothing new while its frames are held.
+    bool framesHeld() const { return framesHeld_ > 0; }
 
     // --- records
     std::vector<MessageRecord> messages;
@@ -103,6 +105,7 @@ class HeadlessPlatform : public Services, public ControlObserver {
     void randomize(Where where = Where::current()) override;
     double rnd(Where where = Where::current()) override;
     void playSound(const std::string& path, int flags, Where where = Where::current()) override;
+    void holdFrames(bool hold) override { framesHeld_ += hold ? 1 : -1; }
     void announce(const std::string& text) override { announcements.push_back(text); }
     [[noreturn]] void endProgram() override;
     std::string appPath() override { return folder(); }
@@ -137,6 +140,7 @@ class HeadlessPlatform : public Services, public ControlObserver {
     std::int64_t now_ = 0;
     int depth_ = 0;
     int modal_ = 0;
+    int framesHeld_ = 0;
     std::deque<Posted> posted_;
     std::uint64_t postOrder_ = 0;
     std::map<const Timer*, std::int64_t> timerDue_;

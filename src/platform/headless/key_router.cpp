@@ -5,8 +5,8 @@
 
 namespace plat::headless {
 
-void KeyRouter::press(int keyCode, int shift, bool repeat) {
-    KeyEvent e{keyCode, shift, repeat};
+void KeyRouter::press(int keyCode, int shift, bool repeat, bool focusShown) {
+    KeyEvent e{keyCode, shift, repeat, focusShown};
     if (keyCode == kKeyTab && (shift & ~kShiftKey) == 0) {
         if (Control* next = form_.nextTabStop((shift & kShiftKey) == 0)) next->setFocus();
         return;

@@ -9,7 +9,8 @@ namespace plat::headless {
 class KeyRouter {
   public:
     explicit KeyRouter(Form& form) : form_(form) {}
-    void press(int keyCode, int shift = 0, bool repeat = false);
+    // focusShown: false for the key that first shows the keyboard focus.
+    void press(int keyCode, int shift = 0, bool repeat = false, bool focusShown = true);
 
   private:
     Form& form_;

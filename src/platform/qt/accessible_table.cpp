@@ -1,6 +1,5 @@
 #include "platform/qt/accessible_table.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <algorithm>
 
@@ -10,6 +9,9 @@
 namespace plat::qt {
 
 namespace {
+
+// A screen reader hears of changes this long after they happen, at most.
+constexpr int kLookAgainMs = 100;
 
 QAccessible::Role qtRole(AccessibleRole role) {
     switch (role) {
@@ -36,6 +38,11 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+AccessibleText describe(const TableView& view, const Control& c) {
+    const AccessibleReader* reader = view.form().accessibleReader();
+    return reader ? reader->describe(c) : AccessibleText{};
+}
+
 TableView* tableOf(QWidget* w) {
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
         if (auto* view = qobject_cast<TableView*>(p)) return view;
@@ -46,11 +53,12 @@ TableView* tableOf(QWidget* w) {
 // The table's widgets have their own interfaces; the buttons keep Qt's, which can be pressed.
 QAccessibleInterface* tableFactory(const QString&, QObject* object) {
     if (auto* view = qobject_cast<TableView*>(object)) {
-        view->news().refresh();  // the table as a screen reader first finds it
+        view->accessibleChanges().firstLook();
         return new TableAccessible(view);
     }
     auto* w = qobject_cast<QWidget*>(object);
     TableView* view = w && !w->isWindow() ? tableOf(w) : nullptr;
+    if (view) view->accessibleChanges().firstLook();
     const Control* c = view ? view->controlOf(w) : nullptr;
     // A label is asked for as it takes its first caption, before the view knows it.
     if (auto* label = qobject_cast<LabelWidget*>(w); label && view) c = &label->label();
@@ -73,9 +81,8 @@ QAccessible::Role TableAccessible::role() const {
 }
 
 QString TableAccessible::text(QAccessible::Text t) const {
-    const AccessibleText d = view_->names().describe(view_->form());
     if (t == QAccessible::Name) return view_->windowTitle();
-    if (t == QAccessible::Description) return qs(d.description);
+    if (t == QAccessible::Description) return {};
     return QAccessibleWidget::text(t);
 }
 
@@ -86,7 +93,7 @@ QList<QWidget*> TableAccessible::shown() const {
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || w->isWindow() || w->isHidden()) continue;
         const Control* c = view_->controlOf(w);
-        if (!c || view_->names().describe(*c).inTree()) out.append(w);
+        if (c && describe(*view_, *c).inTree()) out.append(w);
     }
     std::stable_sort(out.begin(), out.end(), [](QWidget* a, QWidget* b) {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
@@ -115,23 +122,17 @@ ControlAccessible::ControlAccessible(QWidget* w, TableView& view, const Control&
     : QAccessibleWidget(w), view_(view), control_(control) {}
 
 AccessibleText ControlAccessible::described() const {
-    return view_.names().describe(control_);
+    return describe(view_, control_);
 }
 
 QAccessible::Role ControlAccessible::role() const {
     return qtRole(described().role);
 }
 
-// The focused control also carries the news of the turn, so that it is heard where the
-// player is.
 QString ControlAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) return qs(described().name);
-    if (t != QAccessible::Description) return {};
-    QString d = qs(described().description);
-    const std::string& news = view_.names().news();
-    if (widget()->hasFocus() && !news.empty())
-        d += (d.isEmpty() ? QString() : QStringLiteral(". ")) + qs(news);
-    return d;
+    if (t == QAccessible::Description) return qs(described().description);
+    return {};
 }
 
 QAccessible::State ControlAccessible::state() const {
@@ -142,26 +143,72 @@ QAccessible::State ControlAccessible::state() const {
     return s;
 }
 
-// --- the news
-
-void NewsWatch::controlChanged(const Control& c) {
-    static const std::array<std::string, 6> kWatched = {"lStatus", "first",     "pno",
-                                                        "cno",     "compscore", "playerscore"};
-    if (pending_ || std::find(kWatched.begin(), kWatched.end(), c.name()) == kWatched.end()) return;
-    pending_ = true;
-    QTimer::singleShot(0, this, [this] { refresh(); });
+QRect ControlAccessible::rect() const {
+    QRect r = QAccessibleWidget::rect();
+    const AccessibleReader* reader = view_.form().accessibleReader();
+    const Control* other = reader ? reader->drawnWith(control_) : nullptr;
+    QWidget* w = other ? view_.widgetOf(*other) : nullptr;
+    if (w && w->isVisible()) r |= QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    return r;
 }
 
-void NewsWatch::refresh() {
-    pending_ = false;
-    if (!names_.updateNews()) return;
-    QAccessibleEvent table(&view_, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&table);
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && view_.isAncestorOf(focus)) {
-        QAccessibleEvent focused(focus, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&focused);
+// --- the changes
+
+AccessibleChanges::AccessibleChanges(TableView& view)
+    : raise([](QWidget* w, QAccessible::Event type) {
+          QAccessibleEvent e(w, type);
+          QAccessible::updateAccessibility(&e);
+      }),
+      view_(view) {}
+
+void AccessibleChanges::controlChanged() {
+    if (!timer_) {
+        timer_ = new QTimer(this);
+        timer_->setSingleShot(true);
+        timer_->setInterval(kLookAgainMs);
+        connect(timer_, &QTimer::timeout, this, &AccessibleChanges::lookNow);
     }
+    if (!timer_->isActive()) timer_->start();
+}
+
+// Widgets may be asked for as they are made, long before anyone listens: what they say is
+// learnt once a screen reader does.
+void AccessibleChanges::firstLook() {
+    if (!looked_ && QAccessible::isActive()) lookNow();
+}
+
+void AccessibleChanges::lookNow() {
+    looked_ = true;
+    for (QObject* o : view_.children()) {
+        if (auto* w = qobject_cast<QWidget*>(o)) look(w);
+    }
+}
+
+void AccessibleChanges::look(QWidget* w) {
+    if (const Control* c = view_.controlOf(w)) compare(w, describe(view_, *c));
+}
+
+// Buttons keep Qt's own interface, which raises the events itself; the first look at a widget
+// only learns what it says.
+void AccessibleChanges::compare(QWidget* w, const AccessibleText& now) {
+    if (dynamic_cast<ButtonWidget*>(w)) {
+        if (w->accessibleName() != qs(now.name)) w->setAccessibleName(qs(now.name));
+        if (w->accessibleDescription() != qs(now.description))
+            w->setAccessibleDescription(qs(now.description));
+        return;
+    }
+    auto it = said_.find(w);
+    if (it == said_.end()) {
+        said_.insert(w, now);
+        return;
+    }
+    if (!now.inTree()) {
+        *it = now;
+        return;
+    }
+    if (it->name != now.name) raise(w, QAccessible::NameChanged);
+    if (it->description != now.description) raise(w, QAccessible::DescriptionChanged);
+    *it = now;
 }
 
 }  // namespace plat::qt

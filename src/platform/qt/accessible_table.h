@@ -1,12 +1,16 @@
 #pragma once
 // The table as a screen reader sees it: the accessible interfaces of the table's widgets take
-// their role, name and description from the accessible-name service, leave out what is
-// unnamed (second halves, values, outlines that decorate), and the news of a turn is told
-// through the table's description. Nothing of it runs while no screen reader listens.
+// their role, name and description from the form's accessible reader and leave out what it does
+// not name (second halves, values, outlines that decorate). Nothing of it runs while no screen
+// reader listens.
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QObject>
+#include <functional>
 
-#include "platform/accessible_names.h"
+#include "platform/accessible.h"
+
+class QTimer;
 
 namespace plat::qt {
 
@@ -35,6 +39,7 @@ class ControlAccessible : public QAccessibleWidget {
     QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
+    QRect rect() const override;                   // a tile's outline covers both its halves
     int childCount() const override { return 0; }  // a moving tile's halves are that one tile
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -45,17 +50,24 @@ class ControlAccessible : public QAccessibleWidget {
     const Control& control_;
 };
 
-// Brings the news up to date once the events of a procedure have run, and tells a listening
-// screen reader when it changed.
-class NewsWatch : public QObject {
+// Tells a listening screen reader of the names and descriptions that really changed: a few
+// times a second at most, and only while one listens.
+class AccessibleChanges : public QObject {
   public:
-    explicit NewsWatch(TableView& view, AccessibleNames& names) : view_(view), names_(names) {}
-    void controlChanged(const Control& c);
-    void refresh();
+    explicit AccessibleChanges(TableView& view);
+    void controlChanged();  // something on the table changed; look again soon
+    void lookNow();
+    void firstLook();       // the first time a screen reader asks: learns what each control says
+    void look(QWidget* w);  // one widget
+    // Where the events go: to the screen reader, unless a test listens instead.
+    std::function<void(QWidget*, QAccessible::Event)> raise;
 
+  private:
+    void compare(QWidget* w, const AccessibleText& now);
     TableView& view_;
-    AccessibleNames& names_;
-    bool pending_ = false;
+    QTimer* timer_ = nullptr;
+    QHash<const QWidget*, AccessibleText> said_;
+    bool looked_ = false;
 };
 
 }  // namespace plat::qt

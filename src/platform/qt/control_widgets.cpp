@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "platform/qt/table_view.h"
 
@@ -140,6 +142,16 @@ void ButtonWidget::follow() {
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(9 * 96.0 / 72.0 * view_.zoom()))));
     f.setBold(true);
     setFont(f);
+}
+
+// The button as the style draws it, but for the style's faint focus ring: the table draws the
+// focused button's frame, as it does a focused tile's.
+void ButtonWidget::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.state &= ~QStyle::State_HasFocus;
+    p.drawControl(QStyle::CE_PushButton, option);
 }
 
 void ButtonWidget::mouseMoveEvent(QMouseEvent* e) {

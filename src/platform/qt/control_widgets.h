@@ -68,6 +68,7 @@ class ButtonWidget : public QPushButton {
     void follow();
 
   protected:
+    void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 

@@ -1,6 +1,6 @@
 #include "platform/qt/frame_pacer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
@@ -38,10 +38,30 @@ int FramePacer::msPastNextFrame() const {
     return frameDue() ? 0 : msToNextFrame() + 1;
 }
 
+void FramePacer::hold(bool on) {
+    held_ += on ? 1 : -1;
+    if (held_ > 0 || !missed_) return;
+    missed_ = false;
+    // From the event loop, not at once: the step that held the frames may still be finishing.
+    if (!tick_.isActive()) tick_.start(msToNextFrame());
+}
+
+void FramePacer::paintBehindBox() {
+    if (!missed_) return;
+    missed_ = false;
+    tick_.start(0);
+}
+
 // The window paints on an update request (a repaint now sends one at once); one that comes
-// early is held back until the frame tick.
+// early is held back until the frame tick, one that comes while the frames are held until the
+// hold ends.
 bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &window_ || event->type() != QEvent::UpdateRequest) return false;
+    if (held_ > 0 && !QApplication::activeModalWidget()) {
+        tick_.stop();
+        missed_ = true;
+        return true;
+    }
     if (ticking_ || frameDue()) {
         tick_.stop();
         lastFrame_.start();

@@ -23,6 +23,13 @@ class FramePacer : public QObject {
     // A millisecond more, when the next frame is surely painted: a wait that ends then wakes once
     // for the frame and the steps after it (its tick is due a moment before).
     int msPastNextFrame() const;
+    // While held (holds nest) the window paints nothing; the paint it was asked for meanwhile
+    // comes at the first frame tick after the last hold ends. A message box shown meanwhile
+    // lets the window paint behind it.
+    void hold(bool on);
+    bool held() const { return held_ > 0; }
+    // A message box opens: the paint held back comes now, behind it.
+    void paintBehindBox();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,6 +41,8 @@ class FramePacer : public QObject {
     QElapsedTimer lastFrame_;
     QTimer tick_;
     bool ticking_ = false;
+    int held_ = 0;
+    bool missed_ = false;  // a paint was asked for while held
 };
 
 }  // namespace plat::qt

@@ -10,7 +10,7 @@ namespace plat::qt {
 
 namespace {
 
-// The frame around a focused image, drawn as the table's shapes are.
+// The frame around a focused tile or button, drawn as the table's shapes are.
 class FocusFrameWidget : public QWidget {
   public:
     FocusFrameWidget(TableView& view, QWidget* parent) : QWidget(parent), view_(view) {
@@ -18,7 +18,7 @@ class FocusFrameWidget : public QWidget {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         hide();
     }
-    Image::Frame look;
+    FocusFrame look;
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -79,20 +79,28 @@ void KeyboardFocus::follow(Control& c, QWidget* w, unsigned what) {
     if (c.hasFocus() || (what & kFocus)) placeFrame();
 }
 
+namespace {
+// The frame of a focused tile or button on the table itself; none for anything else.
+const FocusFrame* frameOf(const Control* c, const Form& form) {
+    if (!c || c->parent() != static_cast<const Container*>(&form)) return nullptr;
+    const FocusFrame* f = c->kind() == Kind::Image ? &static_cast<const Image*>(c)->focusFrame()
+                          : c->kind() == Kind::PushButton
+                              ? &static_cast<const PushButton*>(c)->focusFrame()
+                              : nullptr;
+    return f && f->width > 0 ? f : nullptr;
+}
+}  // namespace
+
 void KeyboardFocus::placeFrame() {
     auto* frame = static_cast<FocusFrameWidget*>(frame_);
-    Control* c = form_.focused();
-    const auto* image = c && c->kind() == Kind::Image ? static_cast<Image*>(c) : nullptr;
-    const bool show = cues_ && image && image->parent() == static_cast<Container*>(&form_) &&
-                      image->focusFrame().width > 0;
-    if (!show) {
+    const Control* c = form_.focused();
+    const FocusFrame* f = frameOf(c, form_);
+    if (!cues_ || !f) {
         frame->hide();
         return;
     }
-    const Image::Frame& f = image->focusFrame();
-    frame->look = f;
-    frame->setGeometry(
-        view_.toPixels(image->left() + f.left, image->top() + f.top, f.width, f.height));
+    frame->look = *f;
+    frame->setGeometry(view_.toPixels(c->left() + f->left, c->top() + f->top, f->width, f->height));
     frame->show();
     frame->raise();
     frame->update();
@@ -111,6 +119,10 @@ void KeyboardFocus::deliver(Image& image, QKeyEvent* e) {
         e->ignore();
         return;
     }
+    // The window and then the widget see each key: the one that showed the frame is known by
+    // its time stamp.
+    k.focusShown = !(cueKey_ && *cueKey_ == std::pair(e->timestamp(), e->key()));
+    cueKey_.reset();
     e->accept();
     if (!form_.previewKey(k)) image.keyDown(k);
 }
@@ -123,6 +135,11 @@ bool KeyboardFocus::tab(bool forward) {
 bool KeyboardFocus::eventFilter(QObject*, QEvent* e) {
     const bool key = e->type() == QEvent::KeyPress;
     const bool mouse = e->type() == QEvent::MouseButtonPress;
+    if (key && !cues_) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        cueKey_ = std::pair(k->timestamp(), k->key());
+    }
+    if (mouse) cueKey_.reset();
     if ((key && !cues_) || (mouse && cues_)) {
         cues_ = key;
         placeFrame();

@@ -1,10 +1,12 @@
 #pragma once
 // The keyboard on the real window: Qt's keys become the controls' key events, Qt's focus is
-// kept in step with the window's, and a focused image is drawn with its focus frame while the
-// keyboard is in use. A press of a mouse button puts the frame away until the next key, so a
-// player who uses only the mouse never sees it.
+// kept in step with the window's, and a focused tile or button is drawn with its focus frame
+// while the keyboard is in use. A press of a mouse button puts the frame away until the next key,
+// so a player who uses only the mouse never sees it.
 #include <QObject>
 #include <QPointer>
+#include <optional>
+#include <utility>
 
 #include "platform/form.h"
 #include "platform/image.h"
@@ -40,6 +42,8 @@ class KeyboardFocus : public QObject {
     Form& form_;
     QWidget* frame_;
     bool cues_ = false;  // the keyboard was used since the last press of a mouse button
+    // The key (time stamp, key) that showed them, until a tile hears it.
+    std::optional<std::pair<quint64, int>> cueKey_;
 };
 
 // A key as the controls' handlers receive it; code 0 for a key they have no code for.

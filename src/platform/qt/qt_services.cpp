@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "platform/qt/box_key_guard.h"
 #include "platform/qt/cursor_file.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/skin_file.h"
@@ -61,6 +62,14 @@ int QtServices::msToNextFrame() {
     return view ? view->framePacer().msPastNextFrame() : 0;
 }
 
+void QtServices::holdFrames(bool hold) {
+    if (auto* view = qobject_cast<TableView*>(window_.data())) view->framePacer().hold(hold);
+}
+
+void QtServices::announce(const std::string& text) {
+    announcer_.announce(QString::fromStdString(text));
+}
+
 void QtServices::msgBox(const std::string& text, int style, const std::string& title, Where) {
     QMessageBox box(window_);
     box.setTextFormat(Qt::PlainText);
@@ -69,6 +78,8 @@ void QtServices::msgBox(const std::string& text, int style, const std::string& t
     box.setIcon(style == kMsgExclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     if (skinDialogs_) box.setStyleSheet(skinStyle_);
+    BoxKeyGuard guard(box);  // the box opens by itself: keys pressed for the table stay out
+    if (auto* view = qobject_cast<TableView*>(window_.data())) view->framePacer().paintBehindBox();
     box.exec();
 }
 
@@ -135,7 +146,11 @@ bool QtServices::applySkin(const SkinSettings& skin, Form&, Where) {
     if (!style || !window_) return false;
     skinStyle_ = *style;
     skinDialogs_ = skin.dialogs;
-    window_->setStyleSheet((skin.options & kSkinChildControls) ? skinStyle_ : QString());
+    const QString sheet = (skin.options & kSkinChildControls) ? skinStyle_ : QString();
+    if (auto* view = qobject_cast<TableView*>(window_.data()))
+        view->setSkin(sheet);
+    else
+        window_->setStyleSheet(sheet);
     return true;
 }
 

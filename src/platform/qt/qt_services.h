@@ -1,6 +1,7 @@
 #pragma once
 // The services of the real window: Qt's event loop, message boxes, the monotonic clock, the
-// files beside the program, the move sound (its module is loaded when the first sound plays).
+// files beside the program, the move sound (its module is loaded when the first sound plays),
+// the news told to a screen reader.
 #include <QCursor>
 #include <QHash>
 #include <QLibrary>
@@ -9,6 +10,7 @@
 #include <QWidget>
 #include <random>
 
+#include "platform/qt/announcer.h"
 #include "platform/services.h"
 
 namespace plat::qt {
@@ -18,13 +20,18 @@ class QtServices : public Services {
     // folder: where the program's optional files are found.
     explicit QtServices(QString folder);
 
-    void setWindow(QWidget* window) { window_ = window; }
+    void setWindow(QWidget* window) {
+        window_ = window;
+        announcer_.setWindow(window);
+    }
     const QHash<PointerHandle, QCursor>& pointers() const { return pointers_; }
     const QString& skinStyleSheet() const { return skinStyle_; }
 
     void doEvents(Where where = Where::current()) override;
     void waitEvents(int maxMs, Where where = Where::current()) override;
     int msToNextFrame() override;
+    void holdFrames(bool hold) override;
+    void announce(const std::string& text) override;
     void msgBox(const std::string& text, int style = kMsgOk, const std::string& title = {},
                 Where where = Where::current()) override;
     std::int32_t tickCount(Where where = Where::current()) override;
@@ -46,6 +53,7 @@ class QtServices : public Services {
   private:
     QString folder_;
     QPointer<QWidget> window_;
+    Announcer announcer_;
     std::mt19937_64 random_;
     std::string title_;
     QHash<PointerHandle, QCursor> pointers_;

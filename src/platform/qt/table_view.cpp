@@ -15,6 +15,7 @@
 #include "platform/picture_box.h"
 #include "platform/push_button.h"
 #include "platform/qt/control_widgets.h"
+#include "platform/qt/skin_colours.h"
 #include "platform/shape.h"
 #include "platform/timer.h"
 
@@ -52,6 +53,7 @@ TableView::TableView(Form& form) : form_(form) {
     buttonFace_ = palette().color(QPalette::Button);
     buttonText_ = palette().color(QPalette::ButtonText);
     resize(px(form.width() / 15.0), px(form.height() / 15.0));
+    setMinimumSize(px(form.width() / 15.0 * kMinimumZoom), px(form.height() / 15.0 * kMinimumZoom));
     installTableAccessibility();
 }
 
@@ -124,6 +126,24 @@ void TableView::setButtonText(const QColor& c) {
     placeAll();
 }
 
+void TableView::setSkin(const QString& sheet) {
+    skin_ = sheet;
+    SkinColours standIn;
+    standIn.setObjectName(objectName());
+    standIn.buttonFace = buttonFace_;
+    standIn.buttonText = buttonText_;
+    standIn.setStyleSheet(sheet);
+    standIn.ensurePolished();
+    buttonText_ = standIn.buttonText;
+    setButtonFace(standIn.buttonFace);  // places and repaints all with both colours
+    for (QWidget* w : std::as_const(widgets_))
+        wearSkin(w);
+}
+
+void TableView::wearSkin(QWidget* w) const {
+    if (qobject_cast<QAbstractButton*>(w) && w->styleSheet() != skin_) w->setStyleSheet(skin_);
+}
+
 QCursor TableView::cursorFor(Picture p) {
     if (p != kHandCursor) return QCursor(Qt::ArrowCursor);
     if (!haveHandCursor_) {
@@ -149,8 +169,8 @@ QWidget* TableView::widgetFor(Control& c) {
     if (!w) return nullptr;
     widgets_.insert(&c, w);
     controls_.insert(w, &c);
-    if (c.kind() == Kind::PushButton)
-        w->setAccessibleName(QString::fromStdString(names_.describe(c).name));
+    wearSkin(w);
+    if (c.kind() == Kind::PushButton) accessibleChanges_.look(w);  // Qt's own interface reads it
     apply(c, w, kGeometry | kLook | kEnabled | kVisibility | kFocus);
     restack(c, w);
     if (auto* box = dynamic_cast<PictureBox*>(&c)) {
@@ -185,7 +205,7 @@ QWidget* TableView::createWidget(Control& c, QWidget* parent) {
 }
 
 void TableView::controlChanged(Control& c, unsigned what) {
-    if (QAccessible::isActive()) news_.controlChanged(c);
+    if (QAccessible::isActive()) accessibleChanges_.controlChanged();
     if (&c == &form_) {
         applyForm(what);
         return;
@@ -221,12 +241,6 @@ void TableView::apply(Control& c, QWidget* w, unsigned what) {
     if (what & kEnabled) w->setEnabled(c.enabled());
     if (what & (kVisibility | kLoaded)) w->setVisible(c.visible() && c.loaded());
     if (what & kStacking) restack(c, w);
-    // A tile's name follows the faces it shows and where it stands.
-    if ((what & (kLook | kLoaded | kVisibility)) && c.kind() == Kind::Image &&
-        QAccessible::isActive()) {
-        QAccessibleEvent named(w, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&named);
-    }
     keyboard_.follow(c, w, what);
     if (what & (kGeometry | kLook | kVisibility | kLoaded)) dirty_.insert(w);
     // "Repaint now" paints only what has changed (a tick that changes nothing paints nothing),

@@ -8,7 +8,6 @@
 #include <QSet>
 #include <QWidget>
 
-#include "platform/accessible_names.h"
 #include "platform/control_observer.h"
 #include "platform/form.h"
 #include "platform/qt/accessible_table.h"
@@ -36,6 +35,10 @@ class TableView : public QWidget, public ControlObserver {
     // The pointer pictures that the program loaded from files, by handle.
     void setPointerPictures(const QHash<PointerHandle, QCursor>* pointers) { pointers_ = pointers; }
 
+    // The table drawn no smaller than this share of its design size: every caption whole and
+    // the pips of a half apart. A 640 x 480 screen still has room for it inside a frame.
+    static constexpr double kMinimumZoom = 2.0 / 3.0;
+
     double pxPerTwip() const { return scale_; }
     double zoom() const { return scale_ * 15.0; }  // 1.0 at the design size
     QRect toPixels(const Control& c) const;
@@ -46,10 +49,10 @@ class TableView : public QWidget, public ControlObserver {
     QWidget* widgetOf(const Control& c) const { return widgets_.value(&c); }
     Control* controlOf(const QWidget* w) const { return controls_.value(w); }
     const Form& form() const { return form_; }
-    const AccessibleNames& names() const { return names_; }
-    NewsWatch& news() { return news_; }
+    AccessibleChanges& accessibleChanges() { return accessibleChanges_; }
     KeyboardFocus& keyboard() { return keyboard_; }
     const FramePacer& framePacer() const { return pacer_; }
+    FramePacer& framePacer() { return pacer_; }
     // A widget reports that it has painted what it shows now.
     void painted(QWidget* w) { dirty_.remove(w); }
 
@@ -57,6 +60,11 @@ class TableView : public QWidget, public ControlObserver {
     void setButtonFace(const QColor& c);
     QColor buttonText() const { return buttonText_; }
     void setButtonText(const QColor& c);
+    // The skin, a Qt style sheet: the window takes the colours it gives the window, and Qt's own
+    // controls on the table (buttons, check boxes) wear it. The table's tiles, labels and shapes
+    // are painted by the table and go without it.
+    void setSkin(const QString& sheet);
+    const QString& skin() const { return skin_; }
 
     // ControlObserver
     void controlChanged(Control& control, unsigned what) override;
@@ -78,6 +86,7 @@ class TableView : public QWidget, public ControlObserver {
     void restack(Control& c, QWidget* w);
     void placeAll();
     void relayoutFonts();
+    void wearSkin(QWidget* w) const;
 
     Form& form_;
     TilePictures pictures_;
@@ -93,8 +102,8 @@ class TableView : public QWidget, public ControlObserver {
     QCursor handCursor_;
     bool haveHandCursor_ = false;
     bool iconAsked_ = false;
-    AccessibleNames names_{form_};
-    NewsWatch news_{*this, names_};
+    QString skin_;
+    AccessibleChanges accessibleChanges_{*this};
     KeyboardFocus keyboard_{*this, form_};
 };
 
