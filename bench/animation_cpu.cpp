@@ -9,10 +9,10 @@
 
 #include "cpu_share.h"
 #include "platform/numeric_text.h"
+#include "platform/qt/display_choices.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/table_view.h"
-#include "platform/qt/x11_choices.h"
 #include "table/game_state.h"
 
 namespace {
@@ -41,7 +41,7 @@ bool openWithAnswerableTile(Form1& form) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    plat::qt::chooseX11Defaults();  // the display as the game itself sets it up
+    plat::qt::chooseDisplayDefaults();  // the display as the game itself sets it up
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     plat::qt::QtServices services(plat::qt::programFolder());

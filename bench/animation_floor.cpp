@@ -17,8 +17,8 @@
 #include <cstdlib>
 
 #include "cpu_share.h"
+#include "platform/qt/display_choices.h"
 #include "platform/qt/frame_pacer.h"
-#include "platform/qt/x11_choices.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ class Table : public QWidget {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    plat::qt::chooseX11Defaults();  // the display as the game sets it up
+    plat::qt::chooseDisplayDefaults();  // the display as the game sets it up
     QApplication app(argc, argv);
     const int moves = argc > 1 ? std::atoi(argv[1]) : 5;
     const double seconds = argc > 2 ? std::atof(argv[2]) : 5;

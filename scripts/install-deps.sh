@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev libxcb-damage0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-wayland weston libweston-10-dev
   xvfb xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3 twm xfonts-base
   python3-pyatspi gir1.2-atspi-2.0
   fonts-liberation fonts-dejavu-core

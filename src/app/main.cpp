@@ -4,15 +4,15 @@
 #include <QFont>
 
 #include "platform/qt/close_watch.h"
+#include "platform/qt/display_choices.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/table_view.h"
 #include "platform/qt/window_fit.h"
-#include "platform/qt/x11_choices.h"
 #include "table/game_state.h"
 
 int main(int argc, char* argv[]) {
-    plat::qt::chooseX11Defaults();
+    plat::qt::chooseDisplayDefaults();
     QApplication app(argc, argv);
     // The table's fonts, by the metric-compatible faces a Debian desktop has.
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),

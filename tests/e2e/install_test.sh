@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The game as a player gets it: installed into a DESTDIR, its desktop entry, metainfo, icons and
 # manual page passed by their own validators, its Debian package built with its files and worked-
-# out dependencies and passed by lintian, and the installed program dealing from another folder
-# with its skin.
+# out dependencies, passed by lintian with no tag but its one override and built twice to the same
+# bytes, and the installed program dealing from another folder with its skin.
 set -euo pipefail
 build=$(dirname "$BRACKWELL_BIN") driver=$(realpath "$(dirname "$0")/driver.py") id=org.brackwell.Brackwell
 tmp=$(mktemp -d /tmp/brackwell-install.XXXXXX) && trap 'rm -rf "$tmp"' EXIT
@@ -35,5 +35,15 @@ done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package's dependencies were not worked out"
 top=$(zcat "$share/doc/brackwell/changelog.Debian.gz" | sed -n 1p)
 [[ $top == "brackwell ($(dpkg-deb -f "$deb" Version)) "* ]] || fail "the changelog's top entry is not the package's version: $top"
-lintian --fail-on error,warning --info "$deb" >"$tmp/log" 2>&1 || fail "lintian: $(<"$tmp/log")"
+# Every check lintian has, the pedantic and informational ones too: no tag but the one override
+# (which lintian shows only when asked, with its reason).
+lintian --fail-on error,warning -I --pedantic "$deb" >"$tmp/log" 2>&1 || fail "lintian: $(<"$tmp/log")"
+! grep -E '^[A-Z]: ' "$tmp/log" >&2 || fail "lintian -I --pedantic found the tags above"
+lintian -I --pedantic --show-overrides "$deb" 2>/dev/null | grep -q '^O: brackwell: initial-upload-closes-no-bugs ' ||
+    fail "the override is not used"
+# A second package of the same commit, its files touched since and built in another time zone,
+# gives the same bytes: time stamps come from the commit, not from the files or the clock.
+touch "$build"/brackwell "$build"/libbrackwell-sound.so "$build"/data/*.gz "$build"/data/*.desktop
+(cd "$build" && TZ=Pacific/Kiritimati cpack -G DEB -B "$tmp/again" >"$tmp/log") || fail "cpack: $(<"$tmp/log")"
+cmp "$deb" "$tmp"/again/brackwell_*.deb >&2 || fail "two packages of the same commit differ"
 mkdir "$tmp/elsewhere" && cd "$tmp/elsewhere" && python3 "$driver" installed "$tmp/root/usr/games/brackwell"
