@@ -154,6 +154,7 @@ class Game(driver.Game):
             env = dict(os.environ, LD_PRELOAD=faketime, DONT_FAKE_MONOTONIC="1",
                        FAKETIME=driver.FROZEN_CLOCK)
         super().__init__(env=env)
+        self.answered = self.boxes_read(speech)  # the boxes of the games before this one
         driver.xdo("windowfocus", "--sync", self.win)
         # Orca has found the window and the first tile of the hand, which has the focus.
         self.focused = speech.wait_for(rf"{TILE}, in your hand")
@@ -178,12 +179,20 @@ class Game(driver.Game):
 
     def answer_box_heard(self, speech):
         """A message box opened by itself is read out before it is answered, as a player hears
-        it: its text (as Orca reads a dialog) after the mark, then Return."""
+        it: its text (as Orca reads a dialog as it opens), then Return. The keyboard then goes
+        back to the table, as a desktop's window manager gives it back (twm gives the keyboard
+        to the window under the pointer, and a box that opens next would find none)."""
         end = time.time() + DEADLINE
-        while not any(re.search(BOX, line) for line in speech.since()):
-            assert time.time() < end, f"a message box not read: {speech.since()[-12:]}"
+        while self.boxes_read(speech) <= self.answered:  # once, wherever the mark is
+            assert time.time() < end, f"a message box not read: {speech.lines()[-12:]}"
             time.sleep(0.05)
         self.answer_boxes()
+        self.answered += 1
+        driver.xdo("windowfocus", "--sync", self.win)
+
+    @staticmethod
+    def boxes_read(speech):
+        return sum(bool(re.search(BOX, line)) for line in speech.lines())
 
 
 def check_startup(game, speech):
@@ -209,6 +218,8 @@ def check_computer_move(game, speech):
     """The focused tile opens the line of play; the computer's answer is spoken with no further
     key, whatever has the focus (the computer draws first where nothing of its fits, each draw
     with a message box, answered here by Return)."""
+    game.key("Return")  # the first key shows which tile has the focus, and says so
+    speech.wait_for(rf"^{TILE}: press again to lay it")
     game.key("Return")
     end = time.time() + DEADLINE
     while not speech.count(r"Computer laid "):
@@ -218,7 +229,10 @@ def check_computer_move(game, speech):
 
 
 def lay_one(game, speech):
-    """Return on tile after tile until one is laid, as a player who hears each refusal would."""
+    """From the first tile of the hand, Return on tile after tile until one is laid, as a player
+    who hears each refusal would (the keyboard's end-to-end game plays the same way)."""
+    game.key(*["Left"] * 7)
+    speech.wait_for(r"^start of your hand")
     for _ in range(8):
         game.key("Return")
         speech.wait_for(r"^return\s*$")  # Orca's key echo; the game's answer comes after it
@@ -233,7 +247,7 @@ def lay_one(game, speech):
     raise AssertionError(f"no tile laid: {speech.lines()[-12:]}")
 
 
-def check_hand_by_ear(game, speech):
+def check_hand_by_ear(game, speech, quiet=False):
     """A hand followed by ear and played by keys alone, on the deal of driver.FROZEN_CLOCK (the
     player opens, and the hand brings a draw): the key that first shows the focused tile says
     so; the opening; the computer's move spoken with no key pressed; arrows speak tiles and no
@@ -270,7 +284,37 @@ def check_hand_by_ear(game, speech):
             game.until(speech, r"Your turn\.$", "the turn coming back")
         raise AssertionError("no draw in 12 turns")
     finally:
-        print("what was spoken:\n  " + "\n  ".join(speech.lines()), flush=True)
+        if not quiet:
+            print("what was spoken:\n  " + "\n  ".join(speech.lines()), flush=True)
+
+
+def cpu_ticks(pid):
+    fields = open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()
+    return int(fields[11]) + int(fields[12])  # user and system time, in clock ticks
+
+
+def idle_share(pid, secs):
+    """The share of one core the process used while left alone for secs seconds, in %."""
+    t0, c0 = time.monotonic(), cpu_ticks(pid)
+    time.sleep(secs)  # measuring over a span of time is the point here, not a wait for a state
+    return 100 * (cpu_ticks(pid) - c0) / os.sysconf("SC_CLK_TCK") / (time.monotonic() - t0)
+
+
+def check_idle(game, speech):
+    """The game's idle processor with the screen reader listening, after a hand played by ear
+    up to its draw, against the same game once the screen reader has quit: the budgets' row.
+    Prints both; fails only past a generous bound (a busy machine makes ticks of 10 s noisy)."""
+    check_hand_by_ear(game, speech, quiet=True)
+    game.still()
+    secs = float(os.environ.get("IDLE", "10"))
+    listening = idle_share(game.proc.pid, secs)
+    os.killpg(ORCA.pid, signal.SIGTERM)
+    ORCA.wait()
+    game.still()
+    alone = idle_share(game.proc.pid, secs)
+    print(f"idle processor over {secs:g} s: {listening:.2f} % of a core with the screen reader, "
+          f"{alone:.2f} % without", flush=True)
+    assert listening - alone <= 1.0, (listening, alone)
 
 
 def check_orca_restart(game, speech):
@@ -286,7 +330,8 @@ def check_orca_restart(game, speech):
 
 CHECKS = {"startup": check_startup, "arrows": check_arrows, "computer_move": check_computer_move,
           "hand_by_ear": check_hand_by_ear, "orca_restart": check_orca_restart}
-FROZEN = {"hand_by_ear"}  # checks played on a known deal
+EXTRA = {"idle": check_idle}  # run only when named: the budgets' measurement
+FROZEN = {"hand_by_ear", "idle"}  # checks played on a known deal
 ORCA = None
 
 
@@ -305,8 +350,12 @@ def main(names):
     for name in names or CHECKS:
         print(f"-- {name}", flush=True)
         game = Game(speech, frozen=name in FROZEN)
-        CHECKS[name](game, speech)
-        game.close(name)
+        {**CHECKS, **EXTRA}[name](game, speech)
+        if name in EXTRA:  # a measurement, run without the test's tools
+            game.proc.terminate()
+            game.proc.wait()
+        else:
+            game.close(name)
 
 
 if __name__ == "__main__":

@@ -292,6 +292,11 @@ class KeyboardTest : public QObject {
              1,
              false},
             {"no clock: Return after", none, {{E::KeyPress, Qt::Key_Return, 0}}, 0, true},
+            {"Return sent on by a screen reader's bridge, with no time stamp",
+             1000,
+             {{E::KeyPress, Qt::Key_Return, 0}},
+             0,
+             true},
         };
         for (const auto& row : rows) {
             QMessageBox box;

@@ -68,9 +68,13 @@ void BoxKeyGuard::painted() {
 // A press counts once the box is open and, where the clock is known, when stamped after it;
 // a repeat or release counts only after such a press of its key (everything after that press
 // is stamped later still). A key goes up the widgets to the box: it is judged at each.
+// A key that a screen reader's bridge held back and sent on again carries no time stamp: the
+// bridge sends it to the widget that had the keyboard when the key was pressed, so reaching the
+// box it was pressed on the box.
 bool BoxKeyGuard::takes(const QKeyEvent& e) {
     if (e.type() == QEvent::KeyRelease || e.isAutoRepeat()) return pressed_.contains(e.key());
-    if (!open_ || (shownAt_ && !after(e.timestamp(), *shownAt_))) return false;
+    const bool stamped = e.timestamp() != 0;
+    if (!open_ || (shownAt_ && stamped && !after(e.timestamp(), *shownAt_))) return false;
     pressed_.insert(e.key());
     return true;
 }
