@@ -36,14 +36,21 @@ void Form1::Form_KeyDown(plat::KeyEvent& e) {
     if (!button) return;
     e.keyCode = 0;
     if (e.repeat) return;  // a held key presses once
-    // The key does what a click does; where a click would take nothing, it says why.
-    const std::string why = button == &PushButton3 ? whyNoDraw() : std::string();
+    // The key does what a click does; where a click would take nothing, it says why. "Get Card"
+    // is offered at the turn tick after the turn comes back: G draws as soon as nothing fits.
+    if (button != &PushButton3) {
+        if (button->enabled()) button->keyClick();
+        return;
+    }
+    const std::string why = whyNoDraw();
     if (!why.empty()) {
         answerKey(why);
-    } else if (!button->enabled()) {
-        answerKey(button == &PushButton3 ? "a tile of yours fits" : "not now");
-    } else {
+    } else if (button->enabled()) {
         button->keyClick();
+    } else if (ival(first(0).caption()) == 0 || handMatches(true) > 0) {
+        answerKey("a tile of yours fits");
+    } else {
+        onGetCardClicked();
     }
 }
 

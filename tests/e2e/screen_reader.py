@@ -130,8 +130,20 @@ class Speech:
         return sum(bool(re.search(pattern, line)) for line in self.since())
 
 
+def wait_for_other_orcas(secs=90):
+    """Orca will not start while another Orca of the same user runs (another run of this test,
+    the budgets' measurement, or the user's own): wait for it to end, or skip."""
+    end = time.time() + secs
+    while sp.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], capture_output=True).stdout:
+        if time.time() > end:
+            print("SKIP: another Orca of this user runs, and Orca starts only once a user")
+            sys.exit(77)
+        time.sleep(0.2)
+
+
 def start_orca(speech):
     """Orca with a home of its own; ready once it has said so. Returns the process."""
+    wait_for_other_orcas()
     home = f"{TMP}/home"
     os.makedirs(f"{home}/orca", exist_ok=True)
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config",
@@ -301,20 +313,16 @@ def idle_share(pid, secs):
 
 
 def check_idle(game, speech):
-    """The game's idle processor with the screen reader listening, after a hand played by ear
-    up to its draw, against the same game once the screen reader has quit: the budgets' row.
-    Prints both; fails only past a generous bound (a busy machine makes ticks of 10 s noisy)."""
+    """The game's idle processor with the screen reader listening, after a hand played by ear up
+    to its draw: the budgets' row, beside the game's idle figure without one from the probe.
+    Prints it; fails only past a generous bound (a busy machine makes ticks of 10 s noisy)."""
     check_hand_by_ear(game, speech, quiet=True)
     game.still()
     secs = float(os.environ.get("IDLE", "10"))
     listening = idle_share(game.proc.pid, secs)
-    os.killpg(ORCA.pid, signal.SIGTERM)
-    ORCA.wait()
-    game.still()
-    alone = idle_share(game.proc.pid, secs)
-    print(f"idle processor over {secs:g} s: {listening:.2f} % of a core with the screen reader, "
-          f"{alone:.2f} % without", flush=True)
-    assert listening - alone <= 1.0, (listening, alone)
+    print(f"idle processor over {secs:g} s: {listening:.2f} % of a core with the screen reader",
+          flush=True)
+    assert listening <= 2.0, listening
 
 
 def check_orca_restart(game, speech):

@@ -180,6 +180,27 @@ TEST(KeyAnswers, AKeyThatDoesNothingSaysWhyAndTheNoteGoesAfterAWhile) {
     }
 }
 
+// The turn comes back before the turn tick offers Get Card: G draws at once when nothing fits,
+// and says why not when a tile does.
+TEST(KeyAnswers, GDrawsAsSoonAsTheTurnComesBackWhenNothingFits) {
+    for (const bool fits : {false, true}) {
+        Table t;
+        Form1& f = t.form;
+        f.Form_Load();
+        layChain(t, "12 23");  // open on 1 and 3
+        setTiles(t, 24, fits ? "13 66 44 22 00" : "55 66 44 22 00");
+        f.changetoplayer();
+        f.PushButton3.setEnabled(false);  // as the computer's turn left it
+        const std::size_t before = t.sys.announcements.size();
+        t.keys.press('G');
+        EXPECT_EQ(t.val(f.pull), fits ? 0 : 1) << fits;
+        if (fits) {
+            EXPECT_EQ(heard(t, before), std::vector<std::string>{"a tile of yours fits"});
+        }
+        EXPECT_NO_THROW(TableChecker{t});
+    }
+}
+
 TEST(KeyAnswers, NotYourTurnTheRowsEndsAndTheOnDemandKeysAnswerAndArrowsRepeatNoNews) {
     Table t;
     Form1& f = t.form;

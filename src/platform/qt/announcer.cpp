@@ -92,16 +92,11 @@ class Board : public Unplaced {
 }  // namespace
 
 namespace {
-// How long news is held before it is told, and how long it waits for the window to be active
-// again before it is told all the same.
-constexpr int kSettleMs = 250;
+// How long news waits for the window to be active again before it is told all the same.
 constexpr int kWaitForWindowMs = 1500;
 }  // namespace
 
 Announcer::Announcer() {
-    settle_.setSingleShot(true);
-    settle_.setInterval(kSettleMs);
-    connect(&settle_, &QTimer::timeout, this, &Announcer::tell);
     giveUp_.setSingleShot(true);
     giveUp_.setInterval(kWaitForWindowMs);
     connect(&giveUp_, &QTimer::timeout, this, [this] {
@@ -119,7 +114,7 @@ void Announcer::setWindow(QWidget* window) {
 // Qt tells the screen reader of the focus as the window is activated; the news is told just
 // after it, from the event loop.
 bool Announcer::eventFilter(QObject*, QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && !held_.isEmpty() && !settle_.isActive())
+    if (e->type() == QEvent::WindowActivate && !held_.isEmpty())
         QTimer::singleShot(0, this, [this] { tell(); });
     return false;
 }
@@ -133,7 +128,7 @@ Announcer::~Announcer() {
 void Announcer::announce(const QString& text) {
     if (text.isEmpty() || !window_ || !QAccessible::isActive()) return;
     held_.append(text);
-    if (!settle_.isActive()) settle_.start();
+    tell();
 }
 
 void Announcer::tell() {

@@ -16,9 +16,9 @@
 // shows on screen or takes the focus, and a screen reader's review of the window never meets
 // it. Nothing is built until a screen reader listens; without one, announce() returns at once.
 //
-// Sentences are held a moment before they are told, so that a message box that opens right after
-// them (the computer's turn starts a tenth of a second after the player's) is read first and not
-// cut off by them. A sentence told while the window is not the active one (a message box has just
+// A sentence is told at once, so that the screen reader, which handles events in the order they
+// come, speaks it before a message box that opens after it. A sentence told while the window is
+// not the active one (a message box has just
 // closed and the window manager is handing the window the keyboard back) waits until the window is
 // active again: the screen reader reads the window and its focused tile then, cutting off whatever
 // it was saying, and the news comes after that instead of being cut off.
@@ -59,7 +59,6 @@ class Announcer : public QObject {
     void tell();  // the sentences held, once the window is active or has waited long enough
     void showNote(const QString& text);
     QStringList held_;
-    QTimer settle_;  // the moment sentences are held
     QTimer giveUp_;  // a window that stays inactive (another program has the keyboard)
     QPointer<QWidget> window_;
     QAccessible::Id board_ = 0;
