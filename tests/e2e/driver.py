@@ -50,13 +50,14 @@ def start_wm():
         f.writelines(f'{k}Font "fixed"\n' for k in ("Title", "Resize", "Menu", "Icon", "IconManager"))
     log = f"{TMP}/twm.log"
     end = time.time() + 20
-    wm = None
+    wm = sp.Popen(["twm", "-f", rc], stdout=sp.DEVNULL, stderr=open(log, "a"))
+    PROCS.append(wm)
     while "0 children" in sp.run(["xwininfo", "-root", "-children"], capture_output=True,
                                  text=True).stdout:
         assert time.time() < end, "the window manager did not start: " + open(log).read()
         # On a busy machine twm at times finds the new server not yet taking clients, says it
         # cannot open the display and ends: it is started again until it has made its windows.
-        if wm is None or wm.poll() is not None:
+        if wm.poll() is not None:
             wm = sp.Popen(["twm", "-f", rc], stdout=sp.DEVNULL, stderr=open(log, "a"))
             PROCS.append(wm)
         time.sleep(0.05)
